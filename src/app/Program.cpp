@@ -1,0 +1,115 @@
+#include "app/Program.h"
+
+#include "app/Ankieta.h"
+#include "app/UAbout.h"
+#include "app/USplash.h"
+#include "app/komunikaty.h"
+#include "description/UPowieksz.h"
+#include "files/DialogWyboruPliku.h"
+#include "files/plikukladu.h"
+#include "manual/UReczneMA.h"
+#include "print/Uwydruki.h"
+#include "settings/UUstawienia.h"
+#include "spread/UAdd.h"
+#include "store/magazyn.h"
+
+#include <QApplication>
+#include <QLabel>
+
+TProgram::TProgram() = default;
+
+TProgram::~TProgram()
+{
+    // Windows before the store their queries belong to.
+    delete m_okna.Ankieta;
+    delete m_okna.Add;
+    delete m_okna.About;
+    delete m_okna.Wydruki;
+    delete m_okna.Powieksz;
+    delete m_okna.ReczneMA;
+    delete m_okna.Ustawienia;
+    m_form1.reset();
+    m_magazyn.reset();
+}
+
+bool TProgram::Uruchom(const QString &katalogProgramu, QString *blad)
+{
+    auto splash = std::make_unique<TFSplash>();
+    splash->show();
+    splash->Label1->repaint();
+    QApplication::setApplicationName(QStringLiteral("Lomi"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lomi"));
+    try {
+        m_form1 = std::make_unique<TForm1>(katalogProgramu);
+        QString bladMagazynu;
+        m_magazyn = MagazynKart::Otworz(katalogProgramu + QStringLiteral("/Data/"), &bladMagazynu);
+        if (!m_magazyn)
+            throw BladMagazynu(bladMagazynu);
+        m_form1->PolaczMagazyn(m_magazyn.get());
+        m_wybor = std::make_unique<DialogWyboruPliku>();
+        m_form1->UstawWyborPliku(m_wybor.get());
+        m_okna.Ustawienia = new TFUstawienia(*m_form1, *m_magazyn, *m_wybor, m_form1.get());
+        m_okna.ReczneMA = new TFReczneMA(*m_form1, *m_okna.Ustawienia, *m_magazyn, m_form1.get());
+        m_okna.Powieksz = new TFPowieksz(*m_form1, *m_magazyn, m_form1.get());
+        m_okna.Wydruki = new TFWydruki();
+        m_okna.About = new TFAbout(m_form1.get());
+        m_okna.Add = new TFAdd();
+        m_okna.Ankieta = new TFormAnkieta(m_form1.get());
+        m_form1->PolaczOkna(m_okna);
+
+        // Warm-up: each lookup once, so the first real one does not wait.
+        MagazynKart &m = *m_magazyn;
+        splash->Gauge(1, 10);
+        m.Query1.UstawParametr(QStringLiteral("NrKarty"), 1);
+        m.Query1.UstawParametr(QStringLiteral("Talia"), 1);
+        splash->Gauge(10, 20);
+        m.Query1.Otworz();
+        splash->Gauge(20, 35);
+        m.Query1.Zamknij();
+        m.Query2.UstawParametr(QStringLiteral("Pierwsza"), 1);
+        m.Query2.UstawParametr(QStringLiteral("Druga"), 2);
+        m.Query2.UstawParametr(QStringLiteral("Czy1Odwr"), false);
+        m.Query2.UstawParametr(QStringLiteral("Czy2Odwr"), false);
+        splash->Gauge(35, 45);
+        m.Query2.Otworz();
+        splash->Gauge(45, 60);
+        m.Query2.Zamknij();
+        m.Query3.UstawParametr(QStringLiteral("karta"), 1);
+        m.Query3.UstawParametr(QStringLiteral("talia"), 1);
+        splash->Gauge(60, 70);
+        m.Query3.Otworz();
+        splash->Gauge(70, 85);
+        m.Query3.Zamknij();
+        splash->Gauge(85, 100);
+    } catch (const std::exception &e) {
+        PrzebiegWskaznika = splash->Przebieg;
+        splash.reset(); // gone before the failure is reported
+        if (blad)
+            *blad = QString::fromStdString(e.what());
+        return false;
+    }
+    PrzebiegWskaznika = splash->Przebieg;
+    splash.reset();
+    SplashZamknietyPrzedPokazaniem = true;
+    m_form1->show();
+    return true;
+}
+
+void TProgram::OtworzZArgumentow(const QStringList &argumenty)
+{
+    const QString sciezka = SciezkaZArgumentow(argumenty);
+    if (!sciezka.isEmpty() && m_form1)
+        m_form1->Bezpiecznie([&] { m_form1->WczytajUklad(sciezka); });
+}
+
+int UruchomLomi(const QStringList &argumenty)
+{
+    TProgram program;
+    QString blad;
+    if (!program.Uruchom(QCoreApplication::applicationDirPath(), &blad)) {
+        Komunikat(nullptr, blad);
+        return 1;
+    }
+    program.OtworzZArgumentow(argumenty);
+    return QApplication::exec();
+}

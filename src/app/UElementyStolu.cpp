@@ -1,0 +1,117 @@
+#include "app/UElementyStolu.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+TStol::TStol(QWidget *rodzic) : QWidget(rodzic)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void TStol::UstawObraz(const QImage &obraz)
+{
+    m_obraz = obraz;
+    m_skalowany = QImage();
+    update();
+}
+
+void TStol::paintEvent(QPaintEvent *)
+{
+    if (m_obraz.isNull())
+        return; // the window's own background colour shows
+    if (m_skalowany.size() != size())
+        m_skalowany = m_obraz.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPainter p(this);
+    p.drawImage(0, 0, m_skalowany);
+}
+
+TObrazKarty::TObrazKarty(int pozycja, QWidget *rodzic) : QWidget(rodzic), m_pozycja(pozycja)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::StrongFocus);
+    m_menu = new QMenu(this);
+    m_odwroc = m_menu->addAction(QStringLiteral("Odwróć"));
+    m_wymien = m_menu->addAction(QStringLiteral("Wymień kartę"));
+    m_odwroc->setData(pozycja);
+    m_wymien->setData(pozycja);
+    connect(m_odwroc, &QAction::triggered, this, [this] { emit Odwroc(m_pozycja); });
+    connect(m_wymien, &QAction::triggered, this, [this] { emit Wymien(m_pozycja); });
+    resize(0, 0);
+}
+
+void TObrazKarty::UstawObraz(const QImage &obraz)
+{
+    m_obraz = obraz;
+    if (!m_rozciagniety)
+        resize(obraz.isNull() ? QSize(0, 0) : obraz.size());
+    update();
+}
+
+void TObrazKarty::UstawRozciaganie(bool tak)
+{
+    m_rozciagniety = tak;
+    update();
+}
+
+void TObrazKarty::paintEvent(QPaintEvent *)
+{
+    if (m_obraz.isNull())
+        return;
+    QPainter p(this);
+    if (m_rozciagniety) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(rect(), m_obraz);
+    } else {
+        p.drawImage(0, 0, m_obraz);
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().highlight().color(), 2, Qt::DotLine));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void TObrazKarty::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit Kliknieto(m_pozycja);
+}
+
+void TObrazKarty::contextMenuEvent(QContextMenuEvent *e)
+{
+    if (!isEnabled())
+        return;
+    m_menu->popup(e->reason() == QContextMenuEvent::Mouse ? e->globalPos() : mapToGlobal(rect().center()));
+}
+
+void TObrazKarty::keyPressEvent(QKeyEvent *e)
+{
+    // Keyboard users open the card with Enter or Space; the menu key and
+    // Shift+F10 reach contextMenuEvent by themselves.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
+        emit Kliknieto(m_pozycja);
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+TRamka::TRamka(QWidget *rodzic) : QWidget(rodzic), m_kolor(0, 128, 128)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TRamka::UstawKolor(const QColor &kolor)
+{
+    m_kolor = kolor;
+    update();
+}
+
+void TRamka::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(m_kolor, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 8, 8);
+}

@@ -1,0 +1,42 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QToolButton;
+class QPushButton;
+class QMenu;
+class MagazynKart;
+class TForm1;
+class TFUstawienia;
+
+// "Ręczne ułkadanie kart": lays the cards of a spread by hand, or chooses one
+// replacement card (WymianaKarty), writing straight into the main window's
+// positions and showing each card as it is laid.
+class TFReczneMA : public QDialog
+{
+    Q_OBJECT
+public:
+    TFReczneMA(TForm1 &glowna, TFUstawienia &ustawienia, MagazynKart &magazyn, QWidget *rodzic = nullptr);
+
+    int NrPozycji = 1;
+    std::array<int, 16> WybraneKarty{};
+    std::array<QToolButton *, 25> PrzyciskiKart{}; // 1..24
+
+    QLabel *Naglowek = nullptr;
+    QToolButton *Prosta = nullptr;
+    QToolButton *Odwrocona = nullptr;
+    QPushButton *Cofnij = nullptr;
+    QPushButton *OK = nullptr;
+    QPushButton *Anuluj = nullptr;
+    QMenu *PopupMenu1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void done(int wynik) override;
+
+private:
+    TForm1 &m_glowna;
+    TFUstawienia &m_ustawienia;
+    MagazynKart &m_magazyn;
+};

@@ -1,0 +1,59 @@
+#include "print/Uwydruki.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+
+#include <stdexcept>
+
+TFWydruki::TFWydruki(QWidget *rodzic) : QWidget(rodzic)
+{
+    setWindowTitle(QStringLiteral("FWydruki"));
+    QuickRep1.tekst = &tekst;
+    UstawStrone(drukarka);
+    drukarka.setCopyCount(1);
+}
+
+void TFWydruki::UstawWydruk(int uklad, const std::array<QString, 16> &nazwyKart)
+{
+    QuickRep1.elementy = ::UstawWydruk(uklad, nazwyKart);
+    QuickRep1.obrazy.fill(QImage());
+}
+
+void TFWydruki::Przygotuj(const DaneWydruku &dane)
+{
+    PrzygotujRaport(QuickRep1, dane, drukarka);
+}
+
+bool TFWydruki::WybierzDrukarke(QWidget *rodzic, const QString &folderZapisu)
+{
+    QPrintDialog dialog(&drukarka, rodzic);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    UstalPlikWyjsciowy(drukarka, folderZapisu);
+    return true;
+}
+
+int TFWydruki::Drukuj(QPrinter &naDrukarce)
+{
+    const int strony = DrukujRaport(naDrukarce, QuickRep1);
+    // A printer that cannot start must not pass for a finished printout.
+    if (strony == 0) {
+        const QString cel = naDrukarce.outputFileName().isEmpty() ? naDrukarce.printerName()
+                                                                  : naDrukarce.outputFileName();
+        throw std::runtime_error(QStringLiteral("Nie można rozpocząć wydruku: %1").arg(cel).toStdString());
+    }
+    return strony;
+}
+
+void TFWydruki::Podglad(QWidget *rodzic, const QString &folderZapisu)
+{
+    QPrintPreviewDialog podglad(&drukarka, rodzic);
+    connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [this, folderZapisu](QPrinter *p) {
+        // The print dialog of the preview may leave a folder as the output file.
+        if (!folderZapisu.isEmpty() && !p->outputFileName().isEmpty())
+            UstalPlikWyjsciowy(*p, folderZapisu);
+        DrukujRaport(*p, QuickRep1);
+    });
+    podglad.exec();
+}

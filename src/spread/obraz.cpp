@@ -1,0 +1,19 @@
+#include "spread/obraz.h"
+
+QImage ObrazZBajtow(const QByteArray &bmp)
+{
+    if (bmp.isEmpty())
+        return QImage();
+    QImage obraz = QImage::fromData(bmp, "BMP");
+    // Imported decks may carry other formats under the same field.
+    if (obraz.isNull())
+        obraz = QImage::fromData(bmp);
+    return obraz;
+}
+
+QImage OdwrocObraz(const QImage &obraz)
+{
+    if (obraz.isNull())
+        return QImage();
+    return obraz.mirrored(true, true);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QtGlobal>
+#include <array>
+
+// One position of the table: which card lies there and whether it lies reversed.
+// NrKarty is -1 while a draw fills the positions or after a cancelled manual
+// arrangement, 0 before any spread has been dealt.
+struct TPozycja {
+    qint32 NrKarty = 0;
+    bool Odwrocona = false;
+};
+
+// Positions 1..15 of the table; index 0 is unused so positions read as numbered.
+using TablicaPozycji = std::array<TPozycja, 16>;

@@ -1,0 +1,195 @@
+#include "print/ukladwydruku.h"
+#include "spread/pogrubienie.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+using Punkty = QList<QPoint>;
+
+namespace {
+
+std::array<QString, 16> Nazwy()
+{
+    std::array<QString, 16> nazwy;
+    for (int p = 1; p <= 15; ++p)
+        nazwy[size_t(p)] = QStringLiteral("Karta %1").arg(p);
+    return nazwy;
+}
+
+// "w1" .. "wN", one a line, with the given lines replaced by blank ones.
+QString Tekst(int liczba, const QMap<int, QString> &zmienione)
+{
+    QStringList wiersze;
+    for (int i = 1; i <= liczba; ++i)
+        wiersze << zmienione.value(i, QStringLiteral("w%1").arg(i));
+    return wiersze.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+class TestUkladWydruku : public QObject {
+    Q_OBJECT
+private slots:
+    void pasmoTytuluMaTyleKartIleRozklad_data();
+    void pasmoTytuluMaTyleKartIleRozklad();
+    void mniejszyRozkladNieZostawiaSladowPoWiekszym();
+    void znakStron_data();
+    void znakStron();
+    void pusteWiersze_data();
+    void pusteWiersze();
+    void wstawienieZachowujePogrubienie();
+};
+
+void TestUkladWydruku::pasmoTytuluMaTyleKartIleRozklad_data()
+{
+    QTest::addColumn<int>("uklad");
+    QTest::addColumn<Punkty>("miejsca");
+    QTest::addRow("one card lies at 190/205") << 15 << Punkty{{190, 205}};
+    QTest::addRow("three cards of the open spread stand in a row, 1 on the right")
+        << 16 << Punkty{{256, 120}, {190, 120}, {124, 120}};
+    QTest::addRow("four cards of Trzy karty") << 2 << Punkty{{170, 30}, {104, 120}, {170, 120}, {236, 120}};
+    QTest::addRow("eleven cards of Piramida Wenus")
+        << 10
+        << Punkty{{188, 203}, {83, 120}, {240, 62}, {136, 62}, {188, 22}, {130, 203},
+                  {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
+    QTest::addRow("no spread prints no card") << 0 << Punkty{};
+    QTest::addRow("unknown spread prints no card") << 17 << Punkty{};
+}
+
+void TestUkladWydruku::pasmoTytuluMaTyleKartIleRozklad()
+{
+    QFETCH(int, uklad);
+    QFETCH(Punkty, miejsca);
+    const auto nazwy = Nazwy();
+    const ElementyWydruku e = UstawWydruk(uklad, nazwy);
+    for (int p = 1; p <= 15; ++p) {
+        const auto &obraz = e.ObrazyWydruku[size_t(p)];
+        const auto &nazwa = e.NazwyWydruku[size_t(p)];
+        const auto &numer = e.NumeryWydruku[size_t(p)];
+        if (p <= miejsca.size()) {
+            const QPoint m = miejsca.at(p - 1);
+            QVERIFY2(obraz.widoczny, qPrintable(QString::number(p)));
+            QCOMPARE(obraz.miejsce, m);
+            QCOMPARE(MiejsceObrazu(uklad, p), m);
+            QCOMPARE(nazwa.tekst, nazwy[size_t(p)]);
+            QCOMPARE(nazwa.miejsce, m + QPoint(0, -6));
+            QCOMPARE(numer.tekst, QString::number(p));
+            QCOMPARE(numer.miejsce, m + QPoint(25, 73));
+            // Every card stays inside the title band, below the title.
+            QVERIFY(m.x() >= 0 && m.x() + SzerokoscObrazu <= SzerokoscPasma);
+            QVERIFY(m.y() >= 15 && m.y() + WysokoscObrazu + WysokoscEtykiety <= WysokoscTytulu);
+        } else {
+            QVERIFY2(!obraz.widoczny, qPrintable(QString::number(p)));
+            QCOMPARE(obraz.miejsce, QPoint(10, 30));
+            QVERIFY(nazwa.tekst.isEmpty());
+            QVERIFY(numer.tekst.isEmpty());
+        }
+    }
+}
+
+void TestUkladWydruku::mniejszyRozkladNieZostawiaSladowPoWiekszym()
+{
+    ElementyWydruku e = UstawWydruk(1, Nazwy());
+    QVERIFY(e.ObrazyWydruku[8].widoczny);
+    e = UstawWydruk(2, Nazwy());
+    for (int p = 5; p <= 8; ++p) {
+        QVERIFY(!e.ObrazyWydruku[size_t(p)].widoczny);
+        QVERIFY(e.NazwyWydruku[size_t(p)].tekst.isEmpty());
+        QVERIFY(e.NumeryWydruku[size_t(p)].tekst.isEmpty());
+    }
+    QCOMPARE(e.NazwyWydruku[4].tekst, QStringLiteral("Karta 4"));
+}
+
+void TestUkladWydruku::znakStron_data()
+{
+    QTest::addColumn<int>("wiersze");
+    QTest::addColumn<int>("strony");
+    QTest::addColumn<QString>("znak");
+    QTest::addRow("an empty reading is one page") << 0 << 1 << "/ 1";
+    QTest::addRow("26 lines are one page") << 26 << 1 << "/ 1";
+    QTest::addRow("exactly 27 lines count as two pages") << 27 << 1 << "/ 2";
+    QTest::addRow("28 lines are two pages") << 28 << 1 << "/ 2";
+    QTest::addRow("75 lines are still two pages") << 75 << 2 << "/ 2";
+    QTest::addRow("76 lines are three pages") << 76 << 2 << "/ 3";
+    QTest::addRow("100 lines still read three pages") << 100 << 3 << "/ 3";
+    QTest::addRow("a reading of four real pages reads four") << 200 << 4 << "/ 4";
+    QTest::addRow("a short text spilling onto page two reads two") << 20 << 2 << "/ 2";
+    QTest::addRow("unknown page count follows the lines") << 80 << 0 << "/ 3";
+}
+
+void TestUkladWydruku::znakStron()
+{
+    QFETCH(int, wiersze);
+    QFETCH(int, strony);
+    QFETCH(QString, znak);
+    QCOMPARE(ZnakStron(wiersze, strony), znak);
+}
+
+void TestUkladWydruku::pusteWiersze_data()
+{
+    QTest::addColumn<QString>("tekst");
+    QTest::addColumn<QStringList>("oczekiwane"); // laid-out lines afterwards
+
+    auto linie = [](int liczba, const QMap<int, QString> &zmienione, QList<int> wstawione) {
+        // wstawione: original line numbers before which " " appears, ascending.
+        QStringList wynik;
+        for (int i = 1; i <= liczba; ++i) {
+            if (wstawione.contains(i))
+                wynik << QStringLiteral(" ");
+            wynik << zmienione.value(i, QStringLiteral("w%1").arg(i));
+        }
+        return wynik;
+    };
+    const QMap<int, QString> pusty25{{25, QString()}};
+    const QMap<int, QString> spacje25{{25, QStringLiteral("   ")}};
+    const QMap<int, QString> pusty79{{79, QString()}};
+    const QMap<int, QString> pusty25i78{{25, QString()}, {78, QString()}};
+    const QMap<int, QString> pusty24{{24, QString()}};
+
+    QTest::addRow("an empty line 25 gains a blank line before it")
+        << Tekst(30, pusty25) << linie(30, pusty25, {25});
+    QTest::addRow("a line 25 of blanks only gains a blank line before it")
+        << Tekst(30, spacje25) << linie(30, spacje25, {25});
+    QTest::addRow("a line 25 with text is left alone") << Tekst(30, {}) << linie(30, {}, {});
+    QTest::addRow("a blank line 24 is left alone") << Tekst(30, pusty24) << linie(30, pusty24, {});
+    QTest::addRow("a text of 24 lines is left alone") << Tekst(24, {}) << linie(24, {}, {});
+    QTest::addRow("an empty line 79 gains a blank line before it")
+        << Tekst(90, pusty79) << linie(90, pusty79, {79});
+    QTest::addRow("line 79 is counted after the insertion at 25")
+        << Tekst(90, pusty25i78) << linie(90, pusty25i78, {25, 78});
+}
+
+void TestUkladWydruku::pusteWiersze()
+{
+    QFETCH(QString, tekst);
+    QFETCH(QStringList, oczekiwane);
+    QTextDocument doc;
+    PogrubNaglowki(doc, tekst);
+    WstawPusteWiersze(doc);
+    QCOMPARE(WierszeUlozone(doc), oczekiwane);
+}
+
+void TestUkladWydruku::wstawienieZachowujePogrubienie()
+{
+    QMap<int, QString> zmienione{{25, QString()}};
+    zmienione[26] = QStringLiteral("[5] Nagłówek");
+    zmienione[1] = QStringLiteral("[1] Sygnifikator: Fehu");
+    QTextDocument doc;
+    PogrubNaglowki(doc, Tekst(30, zmienione));
+    WstawPusteWiersze(doc);
+    const QStringList wiersze = WierszeUlozone(doc);
+    QCOMPARE(wiersze.at(24), QStringLiteral(" "));
+    QCOMPARE(wiersze.at(26), QStringLiteral("[5] Nagłówek"));
+    auto gruby = [&](int blok) {
+        const QTextBlock b = doc.findBlockByNumber(blok);
+        return b.begin().fragment().charFormat().fontWeight() == QFont::Bold;
+    };
+    QVERIFY(gruby(0));
+    QVERIFY(gruby(26));
+    QVERIFY(!gruby(1));
+    QVERIFY(!gruby(27));
+}
+
+QTEST_MAIN(TestUkladWydruku)
+#include "tst_ukladwydruku.moc"
