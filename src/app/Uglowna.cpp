@@ -297,8 +297,12 @@ void TForm1::ZbudujPolecenia()
             m_okna.Ankieta->exec();
     });
 
-    // Commands that need a spread on the table start disabled.
-    UstawPrzyciski(false);
+    // Start-up states: new spread is available, the commands that need a
+    // spread are not; the save button stays enabled while the menu item is not.
+    for (QToolButton *b : {SpeedButton2, SpeedButton5, SpeedButton4})
+        b->setEnabled(false);
+    for (QAction *a : {Zapisz, Podglad, Drukuj})
+        a->setEnabled(false);
 }
 
 void TForm1::OtworzDokument(const QString &plik)

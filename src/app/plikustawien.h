@@ -14,6 +14,8 @@ struct Ustawienia
     bool UlozenieLosowo = true;
     bool Blokada = true;
     bool MinimalizacjaDoTraya = false;
+
+    bool operator==(const Ustawienia &) const = default;
 };
 
 inline constexpr const char *NazwaPlikuUstawien = "Lomi.ini";

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+class QFrame;
 class QPlainTextEdit;
 class QToolButton;
 class MagazynKart;
@@ -18,6 +19,10 @@ public:
     bool OdwroconaWOpisie = false;
     QString NazwaWOpisie;
 
+    QFrame *Panel1 = nullptr;  // left column; the keyboard focus starts here
+    QWidget *Panel4 = nullptr; // the card's area inside Panel1
+    QFrame *Panel3 = nullptr;  // right column with the text
+    QFrame *Panel2 = nullptr;  // bottom strip with the buttons
     TObrazKarty *Image1 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QToolButton *SpeedButton1 = nullptr; // turn
@@ -25,13 +30,21 @@ public:
 
     void FormActivate();       // rebuilds picture and text for WybranaPozycja
     void SpeedButton1Click();  // turn
+    void SpeedButton2Click();  // close
+
+    void setVisible(bool widoczne) override;
 
 protected:
     bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void hideEvent(QHideEvent *e) override;
 
 private:
+    void WypiszOpis(); // Memo1 from NazwaWOpisie and the side shown
+    void FormClose();
+    void Wycentruj();
+
     TForm1 &m_glowna;
     MagazynKart &m_magazyn;
 };

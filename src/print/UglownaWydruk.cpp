@@ -1,6 +1,51 @@
 // The main window's printout: preparation, preview and print.
 #include "app/Uglowna.h"
 
-void TForm1::PrzygotujWydruk() {}
-void TForm1::DrukujClick() {}
-void TForm1::PodgladClick() {}
+#include "print/Uwydruki.h"
+#include "print/raport.h"
+#include "settings/UUstawienia.h"
+#include "spread/katalog.h"
+#include "spread/obraz.h"
+#include "store/magazyn.h"
+
+#include <QPlainTextEdit>
+
+void TForm1::PrzygotujWydruk()
+{
+    TFWydruki *w = m_okna.Wydruki;
+    if (!w)
+        return;
+    DaneWydruku d;
+    d.uklad = AktualnyUklad;
+    d.nazwyKart = NazwyKart;
+    // The pictures come from the column selected last: the table's by screen
+    // width, or the big one while an unlocked description window is open.
+    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p) {
+        QImage obraz = ObrazZBajtow(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka));
+        if (Pozycje[p].Odwrocona)
+            obraz = OdwrocObraz(obraz);
+        d.obrazy[p] = obraz;
+    }
+    d.tytulTalii = m_okna.Ustawienia ? m_okna.Ustawienia->TytulTalii(AktualnaTalia) : QString();
+    d.interpretacja = Memo1->toPlainText();
+    PogrubNaglowki(); // the bold buffer holds what is printed
+    w->Przygotuj(d);
+}
+
+void TForm1::DrukujClick()
+{
+    TFWydruki *w = m_okna.Wydruki;
+    if (!w || !w->WybierzDrukarke(this, KatalogProgramu + QStringLiteral("/Save")))
+        return;
+    PrzygotujWydruk();
+    w->Drukuj();
+}
+
+void TForm1::PodgladClick()
+{
+    TFWydruki *w = m_okna.Wydruki;
+    if (!w)
+        return;
+    PrzygotujWydruk();
+    w->Podglad(this, KatalogProgramu + QStringLiteral("/Save"));
+}

@@ -57,7 +57,20 @@ public:
     QPushButton *BitBtn1 = nullptr;   // "OK"
     QPushButton *BitBtn2 = nullptr;   // "Anuluj"
 
+protected:
+    void showEvent(QShowEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
 private:
+    void ZbudujOkno();
+    void BitBtn1Click();                 // OK
+    void DBLookupComboBox1Change(int indeks);
+    void DBLookupComboBox2Change(int indeks);
+    void WczytajMiniature();             // ImgUklad from the selected spread
+    void PokazKoszulke();
+    void PokazMaleTlo();
+    QString FolderDodatkow() const;
+
     TForm1 &m_glowna;
     MagazynKart &m_magazyn;
     WyborPliku &m_wybor;

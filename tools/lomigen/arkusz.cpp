@@ -24,14 +24,14 @@ QImage obraz(const QVariant &v)
     return QImage::fromData(v.toByteArray());
 }
 
-void tytul(QPainter &p, int y, const QString &tekst)
+void tytul(QPainter &p, int y, const QString &tekst, int x = 10)
 {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(18);
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(235, 235, 235));
-    p.drawText(QPoint(10, y + 20), tekst);
+    p.drawText(QPoint(x, y + 20), tekst);
 }
 
 struct Talia {
@@ -86,6 +86,7 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
         return 1;
     }
     const QFileInfo wyj(plikPng);
+    QDir().mkpath(wyj.absolutePath());
     const QString baza = wyj.absolutePath() + QLatin1Char('/') + wyj.completeBaseName();
     QStringList zapisane;
     auto zapisz = [&](const QImage &img, const QString &nazwa) {
@@ -152,7 +153,7 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
         QPainter p(&a);
         for (int i = 0; i < tla.size(); ++i) {
             const int x = 10 + (i % kol) * (kw + 10), y = (i / kol) * (kh + 40);
-            tytul(p, y, QStringLiteral("%1 (%2 x %3)").arg(tla[i].first).arg(tla[i].second.width()).arg(tla[i].second.height()));
+            tytul(p, y, QStringLiteral("%1 (%2 x %3)").arg(tla[i].first).arg(tla[i].second.width()).arg(tla[i].second.height()), x);
             const QImage &t = tla[i].second;
             p.drawImage(QPoint(x, y + 30), t, QRect((t.width() - kw) / 2, (t.height() - kh) / 2, kw, kh));
             for (int j = 0; j < talie.size() && j < 5; ++j) {

@@ -166,6 +166,10 @@ void zapiszMagazyn(const QString &katalogProgramu, const Zrodla &z, const std::v
             if (!zap.exec())
                 blad(QStringLiteral("store: %1 (%2)").arg(zap.lastError().text(), zap.lastQuery()));
         };
+        // The file is renamed into place only when complete, so SQLite's own
+        // crash safety would only cost time here.
+        q.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
+        q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
         for (const QString &instr : Schemat::instrukcjeTworzenia())
             if (!q.exec(instr))
                 blad(QStringLiteral("store: %1 (%2)").arg(q.lastError().text(), instr));
@@ -335,7 +339,8 @@ QImage miniaturaUkladu(int uklad)
         obszar |= QRectF(s.L, s.T, 80, 122);
     }
     const qreal margines = 4;
-    const qreal skala = std::min((64 - 2 * margines) / obszar.width(), (64 - 2 * margines) / obszar.height());
+    // A lone card is not drawn larger than the cards of a small spread.
+    const qreal skala = std::min({(64 - 2 * margines) / obszar.width(), (64 - 2 * margines) / obszar.height(), 0.24});
     const QPointF przesuniecie(32 - obszar.center().x() * skala, 32 - obszar.center().y() * skala);
 
     QPainter p(&obraz);
@@ -398,14 +403,15 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
         bursztyn.styl = StylTalii::Bursztyn;
         std::vector<TloBmp> tla(size_t(z.tla.size()));
         std::vector<TloBmp> stoliki(size_t(z.stolikiPrzyklad.size()));
-        static const QString StyleStolikow[] = {QStringLiteral("marmur"), QStringLiteral("skora")};
 
         // Backgrounds first: they are the longest jobs.
         std::vector<std::function<void()>> zadania;
         for (size_t i = 0; i < tla.size(); ++i)
             zadania.push_back([&, i] { rysujTloBmp(tla[i], z.tla[int(i)].styl, Ziarno + 101 * uint32_t(z.tla[int(i)].id)); });
         for (size_t i = 0; i < stoliki.size(); ++i)
-            zadania.push_back([&, i] { rysujTloBmp(stoliki[i], StyleStolikow[i % 2], Ziarno + 7001 * uint32_t(i + 1)); });
+            zadania.push_back([&, i] {
+                rysujTloBmp(stoliki[i], stylStolika(z.stolikiPrzyklad[int(i)], int(i)), Ziarno + 7001 * uint32_t(i + 1));
+            });
         for (size_t t = 0; t < talie.size(); ++t)
             zadania.push_back([&, t] { rysujTalie(talie[t], z, uint32_t(talie[t].styl) + 1); });
         zadania.push_back([&] { rysujTalie(bursztyn, z, uint32_t(StylTalii::Bursztyn) + 1); });

@@ -159,6 +159,17 @@ void rama(QPainter &p, StylTalii st, int W, int H, qreal s, qreal b)
         linia(QColor(150, 122, 92), px, zew.adjusted(0.5, 0.5, -0.5, -0.5));
         linia(sepia, std::max(1.0, 1.4 * s), zew.adjusted(b * 0.55, b * 0.55, -b * 0.55, -b * 0.55));
         linia(sepia, std::max(0.8, 0.7 * s), wew.adjusted(1.2 * s, 1.2 * s, -1.2 * s, -1.2 * s));
+        // Ring-and-dot, the old bone carvers' ornament, in each corner.
+        const QRectF r = wew.adjusted(7 * s, 7 * s, -7 * s, -7 * s);
+        const qreal pr = std::max(1.8, 3.4 * s);
+        for (QPointF c : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+            p.setPen(QPen(sepia, std::max(0.7, 0.9 * s)));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(c, pr, pr);
+            p.setPen(Qt::NoPen);
+            p.setBrush(sepia);
+            p.drawEllipse(c, pr * 0.35, pr * 0.35);
+        }
         break;
     }
     case StylTalii::Zloto: {
@@ -191,6 +202,7 @@ void runa(QPainter &p, StylTalii st, int indeks, QPointF srodek, qreal h, qreal 
     const QPainterPath obrys = obrysRuny(indeks, srodek, h, g);
     const qreal o = std::max(0.7, 1.0 * s);
     p.setPen(Qt::NoPen);
+    p.setBrush(Qt::NoBrush);
     switch (st) {
     case StylTalii::Kamien: {
         // Cut into the stone and filled with red ochre, lit from the upper left.
@@ -216,8 +228,9 @@ void runa(QPainter &p, StylTalii st, int indeks, QPointF srodek, qreal h, qreal 
         p.fillPath(obrys, QColor(66, 42, 26));
         break;
     case StylTalii::Zloto: {
-        p.fillPath(obrysRuny(indeks, srodek, h + 0.4 * g, g * 2.2), QColor(255, 204, 90, 26));
-        p.fillPath(obrysRuny(indeks, srodek, h + 0.2 * g, g * 1.5), QColor(255, 204, 90, 40));
+        // A soft glow: widening outlines, each faint, add up towards the stroke.
+        for (int i = 5; i >= 1; --i)
+            p.fillPath(obrysRuny(indeks, srodek, h + 0.12 * i * g, g * (1.0 + 0.28 * i)), QColor(255, 206, 100, 16));
         QLinearGradient gr(srodek + QPointF(-h * 0.3, -h / 2), srodek + QPointF(h * 0.3, h / 2));
         gr.setColorAt(0.0, QColor(255, 240, 170));
         gr.setColorAt(0.45, QColor(222, 170, 66));
@@ -228,10 +241,19 @@ void runa(QPainter &p, StylTalii st, int indeks, QPointF srodek, qreal h, qreal 
         p.drawPath(obrys);
         break;
     }
-    case StylTalii::Bursztyn:
-        p.fillPath(obrys.translated(-0.7 * o, -0.7 * o), QColor(255, 236, 180, 170));
-        p.fillPath(obrys, QColor(70, 28, 2));
+    case StylTalii::Bursztyn: {
+        // Silver inlaid in the resin.
+        p.fillPath(obrys.translated(0.8 * o, 0.8 * o), QColor(60, 24, 0, 150));
+        QLinearGradient gr(srodek + QPointF(-h * 0.3, -h / 2), srodek + QPointF(h * 0.3, h / 2));
+        gr.setColorAt(0.0, QColor(250, 250, 246));
+        gr.setColorAt(0.5, QColor(184, 186, 192));
+        gr.setColorAt(0.75, QColor(236, 237, 240));
+        gr.setColorAt(1.0, QColor(160, 162, 170));
+        p.fillPath(obrys, gr);
+        p.setPen(QPen(QColor(70, 34, 4), std::max(0.6, 0.7 * s)));
+        p.drawPath(obrys);
         break;
+    }
     }
 }
 
@@ -311,9 +333,9 @@ QImage licKarty(StylTalii st, int indeks, const QString &tekst, QSize rozmiar, u
     p.setPen(QPen(pal.linia, std::max(0.8, 0.8 * s)));
     const qreal yl = plakietka.top() - 0.5;
     p.drawLine(QPointF(plakietka.left() + 6 * s, yl), QPointF(plakietka.right() - 6 * s, yl));
-    napis(p, st, tekst, plakietka.adjusted(1, 0, -1, 0), hp * 0.6);
+    napis(p, st, tekst, plakietka.adjusted(1, 0, -1, 0), std::max(10.5, hp * 0.6));
 
-    const qreal r = std::max(1.25, 2.3 * s);
+    const qreal r = std::max(1.6, 2.3 * s);
     znacznik(p, pal.znacznik, QPointF(W / 2.0, b + std::max(3.0, 0.035 * H) + r), r);
 
     const qreal gora = b + 0.105 * H;

@@ -28,7 +28,7 @@ QImage sukno(int W, int H, uint32_t z)
         const float kosmki = fbm(x / 3.5f, y / 3.5f, 2, z + 1) - 0.5f;
         const float ziarno = losowa(x, y, z + 2) - 0.5f;
         const float v = (1.0f + plamy * 0.16f + kosmki * 0.10f + ziarno * 0.07f) * winieta(x, y, W, H, 0.32f);
-        return rgb(30 * v, 98 * v, 60 * v);
+        return rgb(32 * v, 92 * v, 58 * v);
     });
 }
 
@@ -149,12 +149,17 @@ QImage len(int W, int H, uint32_t z)
 QImage marmur(int W, int H, uint32_t z)
 {
     return wypelnij(W, H, [&](int x, int y) {
-        const float f = fbm(x / 260.f, y / 260.f, 5, z);
-        const float zyla = std::abs(std::sin((x * 0.0032f + y * 0.0021f + f * 5.5f) * 3.14159f));
-        const float cienka = std::pow(zyla, 0.18f);
-        const float mgla = fbm(x / 90.f, y / 90.f, 3, z + 1) - 0.5f;
-        const float v = 1.0f + mgla * 0.06f;
-        return rgb(mix(150, 232, cienka) * v, mix(150, 229, cienka) * v, mix(158, 224, cienka) * v);
+        // Veins run where a warped noise crosses its middle value.
+        const float wx = x + 260 * (fbm(x / 380.f, y / 380.f, 3, z + 1) - 0.5f);
+        const float wy = y + 260 * (fbm(x / 380.f, y / 380.f, 3, z + 2) - 0.5f);
+        const float n = fbm((wx + wy * 0.6f) / 520.f, (wy - wx * 0.3f) / 300.f, 5, z);
+        const float r = 1.0f - std::min(1.0f, std::abs(2 * n - 1) * 2.2f);
+        const float n2 = fbm(wx / 160.f, wy / 160.f, 4, z + 3);
+        const float r2 = 1.0f - std::min(1.0f, std::abs(2 * n2 - 1) * 3.0f);
+        const float d = std::clamp(std::pow(r, 16.f) * 0.55f + std::pow(r, 4.f) * 0.10f + std::pow(r2, 24.f) * 0.22f, 0.f, 1.f);
+        const float mgla = fbm(x / 140.f, y / 140.f, 4, z + 9) - 0.5f;
+        const float jas = 1.0f + mgla * 0.08f;
+        return rgb(mix(236, 112, d) * jas, mix(234, 114, d) * jas, mix(229, 122, d) * jas);
     });
 }
 
@@ -168,12 +173,45 @@ QImage skora(int W, int H, uint32_t z)
     });
 }
 
+QImage bursztyn(int W, int H, uint32_t z)
+{
+    return wypelnij(W, H, [&](int x, int y) {
+        // Flow lines of resin, warped, with darker clouds: a dark honey slab.
+        const float wx = x + 300 * (fbm(x / 420.f, y / 420.f, 3, z + 1) - 0.5f);
+        const float wy = y + 300 * (fbm(x / 420.f, y / 420.f, 3, z + 2) - 0.5f);
+        const float warstwy = 0.5f + 0.5f * std::sin((wx * 0.004f + wy * 0.011f) * 6.2831853f);
+        const float chmura = fbm(x / 260.f, y / 260.f, 5, z + 3);
+        const float m = std::clamp(0.2f + chmura * 0.6f + warstwy * 0.16f, 0.f, 1.f);
+        const float v = winieta(x, y, W, H, 0.4f);
+        return rgb(mix(190, 86, m) * v, mix(118, 42, m) * v, mix(44, 10, m) * v);
+    });
+}
+
+QImage kamien(int W, int H, uint32_t z)
+{
+    auto krok = [](float a, float b, float t) { return gladko(std::clamp((t - a) / (b - a), 0.f, 1.f)); };
+    return wypelnij(W, H, [&](int x, int y) {
+        // Granite: a grey ground with softened grains of dark mica and pale quartz.
+        const float krysztal = fbm(x / 3.2f, y / 3.2f, 2, z + 1);
+        const float ciemny = krok(0.62f, 0.74f, krysztal);
+        const float jasny = krok(0.36f, 0.24f, krysztal);
+        const float plamy = fbm(x / 220.f, y / 220.f, 4, z + 2) - 0.5f;
+        const float ziarno = losowa(x, y, z) - 0.5f;
+        float r = 124, g = 124, b = 123;
+        r = mix(r, 84, ciemny); g = mix(g, 82, ciemny); b = mix(b, 84, ciemny);
+        r = mix(r, 162, jasny); g = mix(g, 158, jasny); b = mix(b, 154, jasny);
+        const float v = (1.0f + plamy * 0.16f + ziarno * 0.05f) * winieta(x, y, W, H, 0.3f);
+        return rgb(r * v, g * v, b * v);
+    });
+}
+
 } // namespace
 
 QStringList stylyTla()
 {
     return {QStringLiteral("sukno"), QStringLiteral("drewno"), QStringLiteral("lupek"), QStringLiteral("pergamin"),
-            QStringLiteral("niebo"), QStringLiteral("len"), QStringLiteral("marmur"), QStringLiteral("skora")};
+            QStringLiteral("niebo"), QStringLiteral("len"), QStringLiteral("bursztyn"), QStringLiteral("kamien"),
+            QStringLiteral("marmur"), QStringLiteral("skora")};
 }
 
 bool znanyStylTla(const QString &styl)
@@ -190,7 +228,24 @@ QImage rysujTlo(const QString &styl, QSize rozmiar, uint32_t ziarno)
     if (styl == QLatin1String("pergamin")) return pergamin(W, H, ziarno);
     if (styl == QLatin1String("niebo")) return niebo(W, H, ziarno);
     if (styl == QLatin1String("len")) return len(W, H, ziarno);
+    if (styl == QLatin1String("bursztyn")) return bursztyn(W, H, ziarno);
+    if (styl == QLatin1String("kamien")) return kamien(W, H, ziarno);
     if (styl == QLatin1String("marmur")) return marmur(W, H, ziarno);
     if (styl == QLatin1String("skora")) return skora(W, H, ziarno);
     return {};
+}
+
+QString stylStolika(const QString &nazwa, int k)
+{
+    static const struct { const char *slowo; const char *styl; } slowa[] = {
+        {"burszty", "bursztyn"}, {"kamie", "kamien"}, {"granit", "kamien"}, {"marmur", "marmur"},
+        {"skór", "skora"}, {"skor", "skora"}, {"sukn", "sukno"}, {"drew", "drewno"}, {"łupek", "lupek"},
+        {"pergamin", "pergamin"}, {"nieb", "niebo"}, {"len", "len"},
+    };
+    const QString n = nazwa.toLower();
+    for (const auto &s : slowa)
+        if (n.contains(QString::fromUtf8(s.slowo)))
+            return QString::fromLatin1(s.styl);
+    static const char *kolejno[] = {"bursztyn", "kamien", "marmur", "skora"};
+    return QString::fromLatin1(kolejno[k % 4]);
 }

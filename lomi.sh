@@ -1,0 +1,42 @@
+#!/bin/sh
+# Set-up, build and run of Lomi on Debian 12.
+#   ./lomi.sh start   install what is missing, build, start the program
+#   ./lomi.sh test    install what is missing, build, run every test
+set -eu
+cd "$(dirname "$0")"
+
+PAKIETY="cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation2 poppler-utils desktop-file-utils"
+
+zainstaluj() {
+    brak=""
+    for p in $PAKIETY; do
+        dpkg -s "$p" >/dev/null 2>&1 || brak="$brak $p"
+    done
+    [ -z "$brak" ] && return 0
+    echo "Instaluję:$brak"
+    if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $brak
+}
+
+zbuduj() {
+    [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build -j"$(nproc)"
+}
+
+case "${1:-}" in
+start)
+    zainstaluj
+    zbuduj
+    exec build/Lomi/lomi
+    ;;
+test)
+    zainstaluj
+    zbuduj
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ;;
+*)
+    echo "użycie: $0 start|test" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,139 @@
+#include "app/Program.h"
+#include "app/komunikaty.h"
+#include "app/plikustawien.h"
+#include "app/UElementyStolu.h"
+#include "files/plikukladu.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Start-up of the whole program on a small program folder.
+class TestStart : public QObject
+{
+    Q_OBJECT
+    QStringList komunikaty;
+
+private slots:
+    void init()
+    {
+        komunikaty.clear();
+        UstawOdbiorceKomunikatow([this](const QString &t, const QString &) { komunikaty << t; });
+        UstawOtwieraczDokumentow([](const QUrl &) { return true; });
+    }
+
+    void wskaznikDochodziDo100ISplashZnikaPrzedOknem()
+    {
+        QTemporaryDir dir;
+        const QString folder = TestSupport::UtworzFolderProgramu(dir.path());
+        TProgram program;
+        QString blad;
+        QVERIFY2(program.Uruchom(folder, &blad), qPrintable(blad));
+        QList<int> oczekiwany;
+        // the gauge steps go 1-10, 10-20, 20-35, 35-45, 45-60, 60-70, 70-85, 85-100
+        for (auto [a, b] : {std::pair{1, 10}, {10, 20}, {20, 35}, {35, 45}, {45, 60}, {60, 70}, {70, 85}, {85, 100}})
+            for (int v = a; v <= b; ++v)
+                oczekiwany << v;
+        QCOMPARE(program.PrzebiegWskaznika, oczekiwany);
+        QVERIFY(program.SplashZamknietyPrzedPokazaniem);
+        QVERIFY(program.Form1()->isVisible());
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible() || w == program.Form1(), qPrintable(w->metaObject()->className()));
+        // Nothing on the table, the commands that need a spread disabled.
+        QCOMPARE(program.Form1()->AktualnyUklad, 0);
+        TForm1 *f = program.Form1();
+        QVERIFY(f->Nowy1->isEnabled() && f->SpeedButton6->isEnabled());
+        QVERIFY(!f->Zapisz->isEnabled() && !f->Podglad->isEnabled() && !f->Drukuj->isEnabled());
+        QVERIFY(!f->SpeedButton2->isEnabled() && !f->SpeedButton4->isEnabled() && !f->SpeedButton5->isEnabled());
+        QVERIFY(f->SpeedButton3->isEnabled() && f->ZapiszdoTxt1->isEnabled() && f->SpeedButton7->isEnabled());
+        QVERIFY(komunikaty.isEmpty());
+    }
+
+    void brakMagazynuKonczyStartKomunikatemZNazwaPliku()
+    {
+        QTemporaryDir dir;
+        TProgram program;
+        QString blad;
+        QVERIFY(!program.Uruchom(dir.path(), &blad));
+        QVERIFY2(blad.contains(dir.path() + "/Data/"), qPrintable(blad));
+        for (QWidget *w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->metaObject()->className()));
+    }
+
+    void plikZWierszaPolecenOtwieraSiePoPokazaniuOkna()
+    {
+        QTemporaryDir dir;
+        const QString folder = TestSupport::UtworzFolderProgramu(dir.path());
+        StanUkladu s;
+        s.AktualnaTalia = 1;
+        s.AktualnyUklad = 15;
+        s.Pozycje[1] = {7, true};
+        QVERIFY(ZapiszUkladDoPliku(folder + "/Save/moj uklad.rzk", s));
+        TProgram program;
+        QVERIFY(program.Uruchom(folder, nullptr));
+        // An unquoted path with one blank arrives split in two; a third argument is ignored.
+        program.OtworzZArgumentow({folder + "/Save/moj", "uklad.rzk", "nadmiar"});
+        QCOMPARE(program.Form1()->AktualnyUklad, 15);
+        QCOMPARE(program.Form1()->Pozycje[1].NrKarty, 7);
+        QVERIFY(program.Form1()->Pozycje[1].Odwrocona);
+        QVERIFY(komunikaty.isEmpty());
+        // A path that does not exist reports the bad format and the program runs on.
+        program.OtworzZArgumentow({folder + "/Save/nie ma", "takiego", "pliku"});
+        QCOMPARE(komunikaty, QStringList{" Zły format pliku !!!"});
+        QCOMPARE(program.Form1()->AktualnyUklad, 15);
+    }
+
+    void zamkniecieZapisujeUstawieniaAWyjscieNie()
+    {
+        QTemporaryDir dir;
+        const QString folder = TestSupport::UtworzFolderProgramu(dir.path());
+        {
+            TProgram program;
+            QVERIFY(program.Uruchom(folder, nullptr));
+            program.Form1()->Talia = 2;
+            program.Form1()->close();
+            QVERIFY(!program.Form1()->isVisible());
+        }
+        Ustawienia u;
+        WczytajUstawienia(folder + "/Lomi.ini", u);
+        QCOMPARE(u.Talia, 2);
+        QFile ini(folder + "/Lomi.ini");
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray przed = ini.readAll();
+        ini.close();
+        {
+            TProgram program;
+            QVERIFY(program.Uruchom(folder, nullptr));
+            QCOMPARE(program.Form1()->Talia, 2);
+            program.Form1()->Talia = 4;
+            program.Form1()->Wyjcie1->trigger();
+        }
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QCOMPARE(ini.readAll(), przed); // byte for byte what it was at start
+    }
+
+    void tloZPamieciPodrecznejLubKolorOkna()
+    {
+        QTemporaryDir dir;
+        const QString folder = TestSupport::UtworzFolderProgramu(dir.path());
+        {
+            TProgram program;
+            QVERIFY(program.Uruchom(folder, nullptr));
+            QVERIFY(program.Form1()->Image16->Obraz().isNull());
+        }
+        QFile f(folder + "/tmptlo.bmp");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(TestSupport::Bmp(64, 48, 0x336699));
+        f.close();
+        TProgram program;
+        QVERIFY(program.Uruchom(folder, nullptr));
+        QCOMPARE(program.Form1()->Image16->Obraz().size(), QSize(64, 48));
+        QVERIFY(komunikaty.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestStart)
+#include "tst_okno_start.moc"

@@ -1,0 +1,68 @@
+#include "testsupport.h"
+
+#include "store/magazyn.h"
+#include "store/schemat.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QImage>
+#include <QSqlQuery>
+
+QByteArray TestSupport::Bmp(int szerokosc, int wysokosc, unsigned rgb)
+{
+    QImage img(szerokosc, wysokosc, QImage::Format_RGB888);
+    img.fill(QColor::fromRgb(rgb));
+    img.setPixelColor(0, 0, Qt::white); // tells upright from turned
+    QByteArray b;
+    QBuffer buf(&b);
+    buf.open(QIODevice::WriteOnly);
+    img.save(&buf, "BMP");
+    return b;
+}
+
+QString TestSupport::UtworzFolderProgramu(const QString &dir)
+{
+    QDir d(dir);
+    for (const char *f : {"Data", "Save", "help", "miniatury"})
+        d.mkpath(QLatin1String(f));
+    const QString plik = d.filePath(QStringLiteral("Data/") + QLatin1String(Schemat::PlikMagazynu));
+    if (!MagazynKart::UtworzPusty(plik, nullptr))
+        return {};
+    auto m = MagazynKart::Otworz(d.filePath(QStringLiteral("Data")) + QLatin1Char('/'), nullptr);
+    if (!m)
+        return {};
+    m->RozpocznijTransakcje();
+    for (int k = 1; k <= 24; ++k) {
+        const unsigned kolor = 0x101010u * unsigned(k % 15) + 0x400000u;
+        m->WstawKarte(24 + k, k, 1, QStringLiteral("Talia testowa"), QStringLiteral("Karta %1").arg(k));
+        m->ZapiszObrazyKarty(24 + k, 1, k, Bmp(80, 122, kolor), Bmp(114, 173, kolor), Bmp(169, 273, kolor),
+                             Bmp(64, 32, kolor));
+        if (k <= 3) {
+            m->WstawKarte(48 + k, k, 2, QStringLiteral("Druga talia"), QStringLiteral("Druga %1").arg(k));
+            m->ZapiszObrazyKarty(48 + k, 2, k, Bmp(80, 122, 0x00ff00), Bmp(114, 173, 0x00ff00),
+                                 Bmp(169, 273, 0x00ff00), Bmp(64, 32, 0x00ff00));
+        }
+    }
+    m->WstawKoszulke(1, Bmp(49, 65, 0x202080));
+    m->WstawKoszulke(2, Bmp(49, 65, 0x208020));
+    m->WstawTlo(1, QStringLiteral("Zielone sukno"), Bmp(320, 256, 0x206020), Bmp(80, 64, 0x206020));
+    m->WstawTlo(2, QStringLiteral("Ciemne drewno"), Bmp(320, 256, 0x503020), Bmp(80, 64, 0x503020));
+    QSqlQuery q(m->Baza());
+    for (int k = 1; k <= 24; ++k) {
+        for (int odw = 0; odw <= 1; ++odw) {
+            q.prepare(QStringLiteral("insert into pary values (?, ?, 99999, 0, ?)"));
+            q.addBindValue(k);
+            q.addBindValue(bool(odw));
+            q.addBindValue(QStringLiteral("Znaczenie %1 %2").arg(k).arg(odw ? QStringLiteral("odwrócone") : QStringLiteral("proste")));
+            q.exec();
+        }
+    }
+    for (int p = 2; p <= 4; ++p) {
+        q.prepare(QStringLiteral("insert into Karty values (2, ?, ?)"));
+        q.addBindValue(p - 1);
+        q.addBindValue(QStringLiteral("Nagłówek %1").arg(p));
+        q.exec();
+    }
+    m->ZatwierdzTransakcje();
+    return d.absolutePath();
+}
