@@ -302,7 +302,8 @@ void TestOknoReczne::polozonaKartaIOrientacjaZMenu()
 
         // The popup of card 6 offers the other orientation and lays nothing.
         QVERIFY(!o.Prosta1->isVisible());
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(10, 10));
+        const QPoint p(10, 10);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, p, o.PrzyciskiKart[6]->mapToGlobal(p));
         QApplication::sendEvent(o.PrzyciskiKart[6], &menu);
         QVERIFY(o.PopupMenu1->isVisible());
         QVERIFY(o.Odwrocona1->isVisible());

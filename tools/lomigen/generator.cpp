@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFont>
 #include <QPainter>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -420,6 +421,11 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
         zapiszMiniatury(katalogProgramu);
         zapiszDodatki(katalogProgramu, z, bursztyn, stoliki);
         skopiujPomoc(katalogDanych, katalogProgramu, z.ostrzezenia);
+        // A fresh program folder starts with the default background on the
+        // table; once the user has chosen another one it is theirs to keep.
+        const QString cache = katalogProgramu + QStringLiteral("/tmptlo.bmp");
+        if (!tla.empty() && !QFileInfo::exists(cache))
+            zapiszPlik(cache, tla.front().tlo);
         // The store last: its new time stamp marks a finished generation.
         zapiszMagazyn(katalogProgramu, z, talie, tla);
 
