@@ -1,5 +1,6 @@
 #include "app/Ankieta.h"
 #include "app/Uglowna.h"
+#include "app/komunikaty.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -37,7 +38,7 @@ bool TFormAnkieta::OtworzAnkiete()
                                                "plik nie istnieje w folderze %1.").arg(plik.absolutePath()));
         return false;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(plik.absoluteFilePath()))) {
+    if (!OtworzDokumentPulpitu(QUrl::fromLocalFile(plik.absoluteFilePath()))) {
         ZglosBladProgramu(this, QStringLiteral("Nie można otworzyć dokumentu \"%1\": "
                                                "brak programu, który go otwiera.").arg(plik.absoluteFilePath()));
         return false;

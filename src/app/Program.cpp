@@ -4,6 +4,7 @@
 #include "app/UAbout.h"
 #include "app/USplash.h"
 #include "app/komunikaty.h"
+#include "app/pomiarstartu.h"
 #include "description/UPowieksz.h"
 #include "files/DialogWyboruPliku.h"
 #include "files/plikukladu.h"
@@ -110,6 +111,8 @@ int UruchomLomi(const QStringList &argumenty)
         Komunikat(nullptr, blad);
         return 1;
     }
+    if (PomiarStartu::Wlaczony())
+        QObject::connect(program.Form1(), &TForm1::PierwszeMalowanie, program.Form1(), &PomiarStartu::Zglos);
     program.OtworzZArgumentow(argumenty);
     return QApplication::exec();
 }

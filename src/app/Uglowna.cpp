@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -387,8 +388,10 @@ void TForm1::resizeEvent(QResizeEvent *e)
     // The spread on the table follows the new size; the frames disappear.
     UstawPozycje(AktualnyUklad);
     UstawEtykiety();
+    // Only positions that hold a card get their number back: after a
+    // cancelled arrangement the table is empty.
     for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p)
-        Etykiety[p]->show();
+        Etykiety[p]->setVisible(Obrazki[p]->isEnabled());
     UkryjRamki();
 }
 
@@ -457,8 +460,14 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
     // F1 anywhere in the window, with or without modifiers; the key then
     // goes on to the focused control.
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_F1) {
-        if (auto *w = qobject_cast<QWidget *>(o); w && w->window() == this)
+        // A key a child ignores travels up to its parents as the same event:
+        // only its first receiver, the focused control, counts.
+        const auto *k = static_cast<QKeyEvent *>(e);
+        auto *w = qobject_cast<QWidget *>(o);
+        QWidget *fokus = QApplication::focusWidget();
+        if (w && w->window() == this && !k->isAutoRepeat() && (w == fokus || (!fokus && w == this))) {
             OtworzDokument(QStringLiteral("/help/Lomihlp.html"));
+        }
     }
     if (e->type() == QEvent::Paint && o == centralWidget() && !m_pomalowane) {
         m_pomalowane = true;

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QSystemTrayIcon;

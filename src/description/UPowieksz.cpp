@@ -164,6 +164,7 @@ void TFPowieksz::Wycentruj()
         obszar = dostepny;
     if (obszar.isEmpty())
         return;
+    create(); // the platform window knows the frame, where it can tell it before mapping
     QRect r(QPoint(0, 0), frameGeometry().size());
     r.moveCenter(obszar.center());
     // Never partly off the screen.

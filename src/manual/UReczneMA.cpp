@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QToolButton>
 #include <algorithm>
 
@@ -40,6 +42,24 @@ QIcon IkonaKarty(const QImage &pasek)
     ikona.addPixmap(QPixmap::fromImage(pasek.copy(pol, 0, pol, pasek.height())), QIcon::Disabled);
     return ikona;
 }
+
+// A card button whose caption, when too long for its 56 pixels, keeps its
+// beginning (the rune's name) rather than losing its middle.
+class TPrzyciskKarty : public QToolButton
+{
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionToolButton opcja;
+        initStyleOption(&opcja);
+        opcja.text = fontMetrics().elidedText(opcja.text, Qt::ElideRight, width() - 6, Qt::TextShowMnemonic);
+        p.drawComplexControl(QStyle::CC_ToolButton, opcja);
+    }
+};
 
 QFrame *Pasek(QWidget *rodzic, const QRect &miejsce, QFrame::Shadow cien)
 {
@@ -72,7 +92,7 @@ TFReczneMA::TFReczneMA(TForm1 &glowna, TFUstawienia &ustawienia, MagazynKart &ma
     QFont czcionka = font();
     czcionka.setPixelSize(10);
     for (int i = 1; i <= 24; ++i) {
-        auto *b = new QToolButton(pole);
+        auto *b = new TPrzyciskKarty(pole);
         b->setGeometry(32 + 56 * ((i - 1) % 8), 16 + 56 * ((i - 1) / 8), 56, 56);
         b->setAutoRaise(true);
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -100,8 +120,9 @@ TFReczneMA::TFReczneMA(TForm1 &glowna, TFUstawienia &ustawienia, MagazynKart &ma
         b->setCheckable(true);
         b->setAutoExclusive(true);
         b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        b->setIcon(IkonaGlifu(g, 24));
-        b->setIconSize(QSize(24, 24));
+        // "Odwrócona" fits its 97 pixels only beside a small glyph.
+        b->setIcon(IkonaGlifu(g, 16));
+        b->setIconSize(QSize(16, 16));
         b->setText(tekst);
         return b;
     };

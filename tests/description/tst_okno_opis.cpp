@@ -224,7 +224,6 @@ void TestOknoOpis::bezBlokadyKolejnaKartaWTymSamymOknie()
     QVERIFY(m_opis->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(m_opis));
     QVERIFY(!QApplication::activeModalWidget()); // the table stays usable
-    qDebug() << m_opis->frameGeometry() << m_glowna->frameGeometry() << m_glowna->geometry();
     QVERIFY((m_opis->frameGeometry().center() - m_glowna->frameGeometry().center()).manhattanLength() <= 2);
     QCOMPARE(linie(*m_opis).first(), QStringLiteral("Fehu (1)"));
     QTest::mouseClick(m_opis->SpeedButton1, Qt::LeftButton);

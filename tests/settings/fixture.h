@@ -92,6 +92,7 @@ inline std::unique_ptr<MagazynKart> Magazyn(const QString &folder, int talie, in
     auto m = MagazynKart::Otworz(folder + QStringLiteral("/Data/"), &blad);
     if (!m)
         qFatal("%s", qPrintable(blad));
+    m->RozpocznijTransakcje(); // one sync to disk instead of hundreds
     for (int n = 1; n <= talie; ++n) {
         for (int k = 1; k <= 24; ++k) {
             m->WstawKarte(24 * n + k, k, n, QStringLiteral("Talia %1").arg(n), QStringLiteral("Karta %1").arg(k));
@@ -101,6 +102,7 @@ inline std::unique_ptr<MagazynKart> Magazyn(const QString &folder, int talie, in
     }
     for (int id = 1; id <= tla; ++id)
         m->WstawTlo(id, QStringLiteral("Stół %1").arg(id), Bmp(id, 90, 10), Bmp(id, 91, 4));
+    m->ZatwierdzTransakcje();
     return m;
 }
 

@@ -1,0 +1,97 @@
+#pragma once
+// Shared by the two descriptor targets: an add-on folder with every picture in
+// place and a card store beside it, both on a memory file system when there is
+// one, so that each input is a whole import as the settings window runs it.
+#include "store/magazyn.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QBuffer>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace OpisFuzz {
+
+struct Srodowisko
+{
+    std::unique_ptr<QTemporaryDir> katalog;
+    std::unique_ptr<MagazynKart> magazyn;
+    QString folder; // the add-on folder, with a trailing separator
+};
+
+inline QByteArray Bmp(int a)
+{
+    QImage obraz(3, 2, QImage::Format_RGB888);
+    obraz.fill(QColor(a % 256, 40, 90));
+    QByteArray b;
+    QBuffer bufor(&b);
+    bufor.open(QIODevice::WriteOnly);
+    obraz.save(&bufor, "BMP");
+    return b;
+}
+
+inline void Zapisz(const QString &plik, const QByteArray &bajty)
+{
+    QFile f(plik);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bajty) != bajty.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(plik));
+        std::abort();
+    }
+}
+
+// pliki: the picture names the add-on folder gets.
+inline Srodowisko &Przygotuj(int *argc, char ***argv, const QStringList &pliki)
+{
+    static QCoreApplication app(*argc, *argv);
+    static Srodowisko &s = *new Srodowisko;
+    const QString baza = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    s.katalog = std::make_unique<QTemporaryDir>(baza + QStringLiteral("/lomi-fuzz-XXXXXX"));
+    const QString k = s.katalog->path();
+    QDir().mkpath(k + QStringLiteral("/Data"));
+    QDir().mkpath(k + QStringLiteral("/dodatek"));
+    s.folder = k + QStringLiteral("/dodatek/");
+    int i = 0;
+    for (const QString &p : pliki)
+        Zapisz(s.folder + p, Bmp(++i));
+    QString blad;
+    if (!MagazynKart::UtworzPusty(k + QStringLiteral("/Data/karty.db"), &blad)) {
+        std::fprintf(stderr, "store: %s\n", qPrintable(blad));
+        std::abort();
+    }
+    s.magazyn = MagazynKart::Otworz(k + QStringLiteral("/Data/"), &blad);
+    if (!s.magazyn) {
+        std::fprintf(stderr, "store: %s\n", qPrintable(blad));
+        std::abort();
+    }
+    // Gone before Qt's own globals, which the store still needs on its way out.
+    std::atexit([] {
+        s.magazyn.reset();
+        s.katalog.reset();
+    });
+    return s;
+}
+
+// A name as the store gives it back. SQLite drops a byte order mark at the
+// very start of a text, an invisible character nobody misses.
+inline bool TaSamaNazwa(const QString &zapisana, const QString &wOpisie)
+{
+    if (wOpisie.startsWith(QChar(0xFEFF)))
+        return zapisana == wOpisie.mid(1);
+    return zapisana == wOpisie;
+}
+
+inline void Usun(MagazynKart &m, const char *tekst, int wartosc)
+{
+    QSqlQuery q(m.Baza());
+    q.prepare(QLatin1String(tekst));
+    q.addBindValue(wartosc);
+    if (!q.exec())
+        std::abort();
+}
+
+} // namespace OpisFuzz

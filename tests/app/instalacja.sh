@@ -1,0 +1,129 @@
+#!/bin/sh
+# Installs the build into a scratch prefix and checks what a user gets: the
+# program folder, launcher, menu entry, icons and file type, that the
+# installed program starts (also from the launcher with a spread file), and
+# that installing again keeps the user's card store and background.
+#   instalacja.sh <build dir> [cmake]
+set -u
+build=$(cd "$1" && pwd)
+cmake=${2:-cmake}
+pref="$build/test instalacji"   # a blank in the prefix on purpose
+folder="$pref/lib/lomi"
+bledy=0
+zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
+jest() { [ -e "$1" ] || zle "brak $1"; }
+
+rm -rf "$pref"
+if ! "$cmake" --install "$build" --prefix "$pref" >"$build/instalacja.log" 2>&1; then
+    cat "$build/instalacja.log"
+    echo "BŁĄD: cmake --install nie powiodło się"
+    exit 1
+fi
+
+# The program folder.
+[ -x "$folder/lomi" ] || zle "program $folder/lomi nie jest wykonywalny"
+for f in Data/karty.db tmptlo.bmp ankieta.rtf help/Lomihlp.html help/samouczek.html \
+         help/literatura.html help/dodatki.html miniatury/1uklad.jpg miniatury/16uklad.jpg; do
+    jest "$folder/$f"
+done
+[ -d "$folder/dodatki" ] && [ -n "$(ls -A "$folder/dodatki")" ] || zle "brak przykładowych dodatków"
+[ -d "$folder/Save" ] || zle "brak folderu Save"
+[ -z "$(ls -A "$folder/Save" 2>/dev/null)" ] || zle "Save nie jest pusty: $(ls "$folder/Save")"
+for f in Lomi.ini tmp.bmp Data/karty.db.nowa; do
+    [ ! -e "$folder/$f" ] || zle "$f nie powinien być zainstalowany"
+done
+cmp -s "$folder/Data/karty.db" "$build/Lomi/Data/karty.db" || zle "karty.db różni się od zbudowanego"
+
+# Icons: a PNG of the right size in every theme folder.
+for n in 16 32 48 64 128 256; do
+    png="$pref/share/icons/hicolor/${n}x$n/apps/lomi.png"
+    if [ -f "$png" ]; then
+        set -- $(od -An -tu1 -j16 -N8 "$png")
+        [ "$(head -c 8 "$png" | od -An -tx1 | tr -d ' \n')" = 89504e470d0a1a0a ] || zle "$png nie jest PNG"
+        [ $(($3 * 256 + $4)) -eq "$n" ] && [ $(($7 * 256 + $8)) -eq "$n" ] ||
+            zle "$png ma rozmiar $(($3 * 256 + $4))x$(($7 * 256 + $8)), a powinien ${n}x$n"
+    else
+        zle "brak $png"
+    fi
+done
+
+# Menu entry: valid, and naming the installed launcher and program folder.
+wpis="$pref/share/applications/lomi.desktop"
+if [ -f "$wpis" ]; then
+    if command -v desktop-file-validate >/dev/null; then
+        # Hints and warnings count too: the entry should be clean.
+        wynik=$(desktop-file-validate "$wpis" 2>&1)
+        [ $? -eq 0 ] && [ -z "$wynik" ] || zle "desktop-file-validate: $wynik"
+    else
+        zle "brak desktop-file-validate (pakiet desktop-file-utils)"
+    fi
+    grep -qx "Exec=\"$pref/bin/lomi\" %f" "$wpis" || zle "zły wiersz Exec: $(grep ^Exec= "$wpis")"
+    grep -qx "Path=$folder" "$wpis" || zle "zły wiersz Path: $(grep ^Path= "$wpis")"
+    grep -qx "MimeType=application/x-lomi-rozklad;" "$wpis" || zle "brak MimeType"
+    grep -qx "Icon=lomi" "$wpis" || zle "brak Icon=lomi"
+else
+    zle "brak $wpis"
+fi
+
+# File type: the database built from it knows *.rzk, and the menu entry
+# opens it.
+jest "$pref/share/mime/packages/lomi.xml"
+if command -v update-mime-database >/dev/null; then
+    jest "$pref/share/mime/application/x-lomi-rozklad.xml"
+    grep -q ':application/x-lomi-rozklad:\*\.rzk' "$pref/share/mime/globs2" 2>/dev/null ||
+        zle "*.rzk nie trafił do bazy typów plików"
+fi
+if command -v update-desktop-database >/dev/null; then
+    grep -q '^application/x-lomi-rozklad=lomi.desktop;' "$pref/share/applications/mimeinfo.cache" 2>/dev/null ||
+        zle "wpis menu nie jest zarejestrowany dla application/x-lomi-rozklad"
+fi
+
+# A spread file with a blank in its name, in a folder other than the
+# program's: cards 1..15, odd positions reversed, deck 1, spread 5.
+dane="$build/test instalacji dane"
+rm -rf "$dane"
+mkdir -p "$dane"
+rozklad="$dane/mój układ.rzk"
+: >"$rozklad"
+le32() { printf "\\$(printf %03o "$1")\\000\\000\\000" >>"$rozklad"; }
+for p in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
+    le32 "$p"
+    le32 $((p % 2))
+done
+le32 1; le32 5; le32 0
+[ "$(wc -c <"$rozklad")" -eq 132 ] || zle "plik układu ma $(wc -c <"$rozklad") bajtów"
+
+unset LOMI_POMIAR_STARTU
+export QT_QPA_PLATFORM=offscreen
+# Started through the launcher by its own link, from elsewhere: it must
+# still find its folder, open its store and show its window (the start-up
+# measurement ends the program at the first paint; a store that cannot be
+# opened would stop at a message instead and run into the timeout).
+ln -s "$pref/bin/lomi" "$dane/lomi-link"
+wyjscie=$(cd "$dane" && LOMI_POMIAR_STARTU=1 timeout 20 ./lomi-link 2>&1)
+kod=$?
+[ $kod -eq 0 ] && echo "$wyjscie" | grep -q '^POMIAR_STARTU ' ||
+    zle "zainstalowany program nie wystartował (kod $kod): $wyjscie"
+# With the spread file it keeps running until it is stopped (124).
+(cd "$dane" && timeout 5 "$pref/bin/lomi" "$rozklad" >"$dane/wyjscie.txt" 2>&1)
+kod=$?
+[ $kod -eq 124 ] || zle "program z plikiem układu zakończył się kodem $kod: $(cat "$dane/wyjscie.txt")"
+[ ! -e "$folder/Lomi.ini" ] || zle "program zapisał Lomi.ini, choć nie zamknięto okna"
+
+# Installing again (an update) keeps what the user changed through the
+# program: imported decks in the store and the chosen background.
+printf 'zmiana' >>"$folder/Data/karty.db"
+printf 'zmiana' >>"$folder/tmptlo.bmp"
+cp "$folder/Data/karty.db" "$dane/karty.db.uzytkownika"
+cp "$folder/tmptlo.bmp" "$dane/tmptlo.bmp.uzytkownika"
+"$cmake" --install "$build" --prefix "$pref" >"$build/instalacja.log" 2>&1 || zle "ponowna instalacja nie powiodła się"
+cmp -s "$folder/Data/karty.db" "$dane/karty.db.uzytkownika" || zle "ponowna instalacja nadpisała karty.db użytkownika"
+cmp -s "$folder/tmptlo.bmp" "$dane/tmptlo.bmp.uzytkownika" || zle "ponowna instalacja nadpisała tmptlo.bmp użytkownika"
+cmp -s "$folder/Data/karty.db.nowa" "$build/Lomi/Data/karty.db" || zle "nowy magazyn nie leży obok jako karty.db.nowa"
+
+if [ $bledy -ne 0 ]; then
+    echo "$bledy błędów"
+    exit 1
+fi
+rm -rf "$pref" "$dane"
+echo "instalacja: wszystko w porządku"
