@@ -38,6 +38,8 @@ cmake --build "$build" -j"${JOBS:-2}" --target "${cele[@]}" >"$build/fuzz-build.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-halt_on_error=1:print_stacktrace=1}
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$zrodla/fuzz/lsan.supp:print_suppressions=0}
+# Qt notes every picture it refuses as too large; not worth a line each.
+export QT_LOGGING_RULES=${QT_LOGGING_RULES:-qt.gui.imageio=false}
 
 zle=0
 printf '%-18s %12s %8s\n' target executions crashes

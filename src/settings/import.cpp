@@ -67,7 +67,10 @@ QString PodpowiedzImportuTel(const QString &katalogProgramu)
 
 QString DekodujOpis(const QByteArray &bajty)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8); // drops a leading byte order mark
+    // Stateless: a Windows-1250 letter as the very last byte must count as
+    // broken UTF-8, not as a sequence waiting for more bytes. A leading byte
+    // order mark is dropped.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     QString tekst = utf8.decode(bajty);
     if (!utf8.hasError())
         return tekst;

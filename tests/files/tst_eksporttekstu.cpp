@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "limitpliku.h"
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -31,33 +33,8 @@ TablicaPozycji Pozycje(std::initializer_list<TPozycja> karty)
 const QByteArray Naglowek = QByteArray("\r\n") + QByteArray(16, ' ') + "Rozk\xB3" "ad z programu Lomi\r\n" "\r\n";
 const QByteArray Interpretacja = QByteArray(17, ' ') + "INTERPRETACJA\r\n";
 
-QByteArray CzytajPlik(const QString& sciezka)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Writes past `limit` bytes fail with EFBIG while this lives, also for root.
-class LimitRozmiaruPliku {
-public:
-    explicit LimitRozmiaruPliku(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &stary_);
-        staryHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nowy = stary_;
-        nowy.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &nowy);
-    }
-    ~LimitRozmiaruPliku()
-    {
-        setrlimit(RLIMIT_FSIZE, &stary_);
-        std::signal(SIGXFSZ, staryHandler_);
-    }
-
-private:
-    rlimit stary_{};
-    void (*staryHandler_)(int) = nullptr;
-};
+using TestSupport::CzytajPlik;
+using TestSupport::LimitRozmiaruPliku;
 
 } // namespace
 

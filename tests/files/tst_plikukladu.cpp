@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "limitpliku.h"
+
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -67,34 +69,8 @@ bool PiszPlik(const QString& sciezka, const QByteArray& bajty)
     return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
 }
 
-QByteArray CzytajPlik(const QString& sciezka)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Writes past `limit` bytes fail with EFBIG for as long as this lives; it lets
-// a save fail half-way even when the tests run as root.
-class LimitRozmiaruPliku {
-public:
-    explicit LimitRozmiaruPliku(rlim_t limit)
-    {
-        getrlimit(RLIMIT_FSIZE, &stary_);
-        staryHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit nowy = stary_;
-        nowy.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &nowy);
-    }
-    ~LimitRozmiaruPliku()
-    {
-        setrlimit(RLIMIT_FSIZE, &stary_);
-        std::signal(SIGXFSZ, staryHandler_);
-    }
-
-private:
-    rlimit stary_{};
-    void (*staryHandler_)(int) = nullptr;
-};
+using TestSupport::CzytajPlik;
+using TestSupport::LimitRozmiaruPliku;
 
 // Fails every write, or accepts only half of it.
 class PsujacyBufor : public QBuffer {

@@ -210,6 +210,9 @@ void TestImport::importTel_data()
     QTest::addRow("into an empty store the first background gets id 1")
         << 0 << QStringLiteral("Ściana").toUtf8() << QList<int>{1} << QList<int>{1} << true
         << QStringList{QStringLiteral("Ściana")} << QString();
+    QTest::addRow("a Windows-1250 descriptor ending in a Polish letter without a line end keeps the letter")
+        << 0 << Cp1250(QStringLiteral("Las\r\nSzary kamień")) << QList<int>{1, 2} << QList<int>{1, 2} << true
+        << QStringList{QStringLiteral("Las"), QStringLiteral("Szary kamień")} << QString();
     QTest::addRow("a trailing empty line without a picture for the extra number stops after the named ones")
         << 2 << QByteArray("A\nB\n\n") << QList<int>{1, 2} << QList<int>{1, 2} << false
         << QStringList{"A", "B"} << QStringLiteral("tlo_3.bmp");
@@ -265,18 +268,29 @@ void TestImport::dodatkiProgramu()
         QSKIP("the sample add-ons have not been generated in this build");
     QTemporaryDir tmp;
     auto m = Magazyn(tmp.path(), 4, 2);
+    // The samples are written in Windows-1250, as add-ons are.
+    auto wiersze = [](const QString &plik) {
+        QStringDecoder cp1250("windows-1250");
+        return QString(cp1250.decode(Czytaj(plik))).split(QStringLiteral("\r\n"));
+    };
     int n = 0, dodane = 0;
     QString szczegoly;
     QVERIFY2(ImportujTalieZ(*m, talia, &n, &szczegoly), qPrintable(szczegoly));
     QCOMPARE(n, 5);
-    const QStringList opis = WierszeOpisu(DekodujOpis(Czytaj(talia)));
+    const QStringList opis = wiersze(talia);
     QCOMPARE(NazwyTalii(*m, 5), QStringList{opis.value(0)});
-    QVERIFY(!opis.value(0).contains(QChar::ReplacementCharacter));
-    QCOMPARE(NazwyKart(*m, 5).first(), opis.value(1));
+    QCOMPARE(NazwyKart(*m, 5), opis.mid(1, 24));
     QVERIFY(!QImage::fromData(m->Koszulka(5)).isNull());
+    QVERIFY(!QImage::fromData(m->ObrazekKarty(24, 5, QStringLiteral("ObrazekBig"))).isNull());
+
     QVERIFY2(ImportujTlaZ(*m, stoliki, &dodane, &szczegoly), qPrintable(szczegoly));
-    QCOMPARE(dodane, 2);
-    QVERIFY(!QImage::fromData(m->ObrazTla(3, false)).isNull());
+    const QStringList nazwyTel = wiersze(stoliki);
+    QCOMPARE(dodane, nazwyTel.size());
+    const auto tla = m->Tla();
+    for (int k = 1; k <= dodane; ++k) {
+        QCOMPARE(tla[1 + k].Nazwa, nazwyTel[k - 1]);
+        QVERIFY(!QImage::fromData(m->ObrazTla(2 + k, false)).isNull());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestImport)
