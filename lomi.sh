@@ -5,7 +5,7 @@
 set -eu
 cd "$(dirname "$0")"
 
-PAKIETY="cmake g++ make qt6-base-dev libqt6sql6-sqlite fonts-liberation2 poppler-utils desktop-file-utils"
+PAKIETY="cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2 poppler-utils desktop-file-utils"
 
 zainstaluj() {
     brak=""

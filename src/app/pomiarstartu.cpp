@@ -36,13 +36,12 @@ double startProcesuMs()
 long szczytRssKb()
 {
     QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!f.open(QIODevice::ReadOnly))
         return -1;
-    while (!f.atEnd()) {
-        const QByteArray w = f.readLine();
+    // Files in /proc report size 0: read to the end, not up to atEnd().
+    for (const QByteArray &w : f.readAll().split('\n'))
         if (w.startsWith("VmHWM:"))
             return w.mid(6).trimmed().split(' ').value(0).toLong();
-    }
     return -1;
 }
 
