@@ -38,5 +38,11 @@ TFAbout::TFAbout(QWidget *rodzic) : QDialog(rodzic)
     auto *calosc = new QVBoxLayout(this);
     calosc->addLayout(gora);
     calosc->addLayout(dol);
-    setFixedSize(sizeHint());
+}
+
+void TFAbout::showEvent(QShowEvent *e)
+{
+    if (minimumSize() != maximumSize()) // not fixed yet: the first showing
+        setFixedSize(sizeHint());
+    QDialog::showEvent(e);
 }

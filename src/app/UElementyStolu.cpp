@@ -87,10 +87,15 @@ void TObrazKarty::contextMenuEvent(QContextMenuEvent *e)
 
 void TObrazKarty::keyPressEvent(QKeyEvent *e)
 {
-    // Keyboard users open the card with Enter or Space; the menu key and
-    // Shift+F10 reach contextMenuEvent by themselves.
+    // Keyboard users open the card with Enter or Space and its menu with
+    // Shift+F10 (the menu key reaches contextMenuEvent by itself).
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {
         emit Kliknieto(m_pozycja);
+        return;
+    }
+    if (e->key() == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier) {
+        if (isEnabled())
+            m_menu->popup(mapToGlobal(rect().center()));
         return;
     }
     QWidget::keyPressEvent(e);

@@ -196,6 +196,8 @@ void TForm1::ZbudujOkno()
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #dddddd; color: black; }"));
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setAccessibleName(QStringLiteral("Interpretacja rozkładu"));
+    // Tab leaves the text: keyboard users must be able to reach the cards.
+    Memo1->setTabChangesFocus(true);
 }
 
 void TForm1::ZbudujPolecenia()
@@ -209,6 +211,8 @@ void TForm1::ZbudujPolecenia()
         b->setAccessibleName(podpowiedz);
         b->setIcon(IkonaGlifu(g, 24));
         b->setIconSize(QSize(24, 24));
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid #f0c060; border-radius: 4px; }"));
         return b;
     };
     SpeedButton6 = przycisk(16, Glif::Nowy, QStringLiteral("Nowy rozkład"));
@@ -262,7 +266,23 @@ void TForm1::ZbudujPolecenia()
     Wczytaj->setShortcut(QKeySequence::Open);
     Zapisz->setShortcut(QKeySequence::Save);
     Drukuj->setShortcut(QKeySequence::Print);
-    Wyjcie1->setShortcut(QKeySequence::Quit);
+    // QKeySequence::Quit is empty outside a desktop environment.
+    Wyjcie1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // The toolbar-only commands get shortcuts of their own.
+    auto skrot = [this](QKeySequence klawisze, QToolButton *b) {
+        auto *a = new QAction(this);
+        a->setShortcut(klawisze);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, b, [b] {
+            if (b->isEnabled())
+                b->click();
+        });
+        addAction(a);
+    };
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_I), SpeedButton2);
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_Comma), SpeedButton12);
+    skrot(QKeySequence(Qt::CTRL | Qt::Key_T), SpeedButton7);
+    skrot(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), SpeedButton5);
 
     auto polecenie = [this](auto *nadawca, auto sygnal, auto cel) {
         connect(nadawca, sygnal, this, [this, cel] { Bezpiecznie([&] { (this->*cel)(); }); });
@@ -467,6 +487,15 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         QWidget *fokus = QApplication::focusWidget();
         if (w && w->window() == this && !k->isAutoRepeat() && (w == fokus || (!fokus && w == this))) {
             OtworzDokument(QStringLiteral("/help/Lomihlp.html"));
+        }
+    }
+    // F10 opens the menu bar from the keyboard (the menus carry no mnemonics:
+    // their captions are the program's own texts).
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_F10
+        && static_cast<QKeyEvent *>(e)->modifiers() == Qt::NoModifier) {
+        if (auto *w = qobject_cast<QWidget *>(o); w && w->window() == this && w == QApplication::focusWidget()) {
+            menuBar()->setActiveAction(menuBar()->actions().constFirst());
+            return true;
         }
     }
     if (e->type() == QEvent::Paint && o == centralWidget() && !m_pomalowane) {

@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "app/pomiarstartu.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -7,7 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    PomiarStartu::Zacznij(); // start-up measurement only; see pomiarstartu.h
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("lomi"));
     // Qt's own dialogs (files, printing, message details) speak Polish too.
     QTranslator qtPl;
     if (qtPl.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),

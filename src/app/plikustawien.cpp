@@ -129,10 +129,18 @@ bool ZapiszUstawienia(const QString &sciezka, const Ustawienia &u, QString *blad
 {
     QSaveFile f(sciezka);
     const QByteArray t = TekstUstawien(u);
-    if (!f.open(QIODevice::WriteOnly) || f.write(t) != t.size() || !f.commit()) {
-        if (blad)
-            *blad = QStringLiteral("Nie można zapisać pliku ustawień \"%1\".\n%2").arg(sciezka, f.errorString());
-        return false;
-    }
-    return true;
+    // Unbuffered: a buffered write cut short by a full disk surfaces only in
+    // commit(), which then still puts the truncated file in place of the old.
+    QString powod;
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        powod = f.errorString();
+    else if (f.write(t) != t.size())
+        powod = f.error() != QFileDevice::NoError ? f.errorString() : QStringLiteral("Zapis niepełny (brak miejsca na dysku?)");
+    else if (!f.commit())
+        powod = f.errorString();
+    else
+        return true;
+    if (blad)
+        *blad = QStringLiteral("Nie można zapisać pliku ustawień \"%1\".\n%2").arg(sciezka, powod);
+    return false;
 }

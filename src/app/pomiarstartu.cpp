@@ -64,7 +64,8 @@ void Zglos()
     const double teraz = monotonicznyMs(CLOCK_MONOTONIC);
     const double odLaunchera = qEnvironmentVariable("LOMI_POMIAR_STARTU").toDouble() / 1e6;
     const double start = odLaunchera > 1 ? odLaunchera : startProcesuMs();
-    std::printf("POMIAR_STARTU ms=%.3f main_ms=%.3f hwm_kb=%ld\n", teraz - start, teraz - poczatekMain, szczytRssKb());
+    const double odMain = poczatekMain > 0 ? teraz - poczatekMain : -1; // -1: Zacznij() was not called
+    std::printf("POMIAR_STARTU ms=%.3f main_ms=%.3f hwm_kb=%ld\n", teraz - start, odMain, szczytRssKb());
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }

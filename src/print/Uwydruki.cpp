@@ -9,8 +9,16 @@ TFWydruki::TFWydruki(QWidget *rodzic) : QWidget(rodzic)
 {
     setWindowTitle(QStringLiteral("FWydruki"));
     QuickRep1.tekst = &tekst;
-    UstawStrone(drukarka);
-    drukarka.setCopyCount(1);
+}
+
+QPrinter &TFWydruki::Drukarka()
+{
+    if (!drukarka) {
+        drukarka = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        UstawStrone(*drukarka);
+        drukarka->setCopyCount(1);
+    }
+    return *drukarka;
 }
 
 void TFWydruki::UstawWydruk(int uklad, const std::array<QString, 16> &nazwyKart)
@@ -21,16 +29,16 @@ void TFWydruki::UstawWydruk(int uklad, const std::array<QString, 16> &nazwyKart)
 
 void TFWydruki::Przygotuj(const DaneWydruku &dane)
 {
-    PrzygotujRaport(QuickRep1, dane, drukarka);
+    PrzygotujRaport(QuickRep1, dane, Drukarka());
 }
 
 bool TFWydruki::WybierzDrukarke(QWidget *rodzic, const QString &folderZapisu)
 {
-    QPrintDialog dialog(&drukarka, rodzic);
+    QPrintDialog dialog(&Drukarka(), rodzic);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    UstalPlikWyjsciowy(drukarka, folderZapisu);
+    UstalPlikWyjsciowy(Drukarka(), folderZapisu);
     return true;
 }
 
@@ -48,7 +56,7 @@ int TFWydruki::Drukuj(QPrinter &naDrukarce)
 
 void TFWydruki::Podglad(QWidget *rodzic, const QString &folderZapisu)
 {
-    QPrintPreviewDialog podglad(&drukarka, rodzic);
+    QPrintPreviewDialog podglad(&Drukarka(), rodzic);
     connect(&podglad, &QPrintPreviewDialog::paintRequested, &podglad, [this, folderZapisu](QPrinter *p) {
         // The print dialog of the preview may leave a folder as the output file.
         if (!folderZapisu.isEmpty() && !p->outputFileName().isEmpty())

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 // The printout window: never shown, it only holds the report of the last
 // print preparation and prints or previews it.
@@ -21,7 +22,9 @@ public:
     std::array<EtykietaWydruku, 16> &NumeryWydruku = QuickRep1.elementy.NumeryWydruku;
 
     // The printer chosen last (a PDF file while no printer is installed).
-    QPrinter &Drukarka() { return drukarka; }
+    // Made on first use: a printer loads the system's print support, which
+    // the start-up need not wait for.
+    QPrinter &Drukarka();
 
     // Resets the title band and lays it out for spread uklad; clears every picture.
     void UstawWydruk(int uklad, const std::array<QString, 16> &nazwyKart);
@@ -36,13 +39,13 @@ public:
     // Prints the prepared report; returns the number of pages. A printer or
     // file that cannot be opened throws std::runtime_error with the reason.
     int Drukuj(QPrinter &naDrukarce);
-    int Drukuj() { return Drukuj(drukarka); }
+    int Drukuj() { return Drukuj(Drukarka()); }
 
     // Shows the prepared report in a preview window; returns when it is closed.
     // Printing from there prints the same report.
     void Podglad(QWidget *rodzic, const QString &folderZapisu = QString());
 
 private:
-    QPrinter drukarka{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> drukarka;
     QTextDocument tekst;
 };

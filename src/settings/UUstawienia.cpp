@@ -340,7 +340,9 @@ void TFUstawienia::BitBtn1Click()
             return;
         const QString plik = m_glowna.KatalogProgramu + QStringLiteral("/tmptlo.bmp");
         QSaveFile f(plik);
-        if (!f.open(QIODevice::WriteOnly) || f.write(tlo) != tlo.size() || !f.commit())
+        // Unbuffered, so that a write cut short by a full disk fails here
+        // instead of commit() putting the truncated picture in place.
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(tlo) != tlo.size() || !f.commit())
             throw std::runtime_error(QStringLiteral("Nie można zapisać pliku \"%1\".\n%2")
                                          .arg(QDir::toNativeSeparators(plik), f.errorString())
                                          .toStdString());

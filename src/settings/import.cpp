@@ -30,13 +30,22 @@ QString Sciezka(const QString &plik)
     return QDir::toNativeSeparators(plik);
 }
 
+// Add-on files are small: a descriptor is a few lines, a picture a few
+// megabytes. Anything larger, or no regular file at all (a device such as
+// /dev/zero never ends), is a wrong choice and must not exhaust the memory.
+constexpr qint64 NajwiekszyPlik = 64 * 1024 * 1024;
+
 QByteArray CzytajPlik(const QString &plik)
 {
     QFile f(plik);
     if (!f.exists())
         throw Niepowodzenie{QStringLiteral("Brak pliku: %1").arg(Sciezka(plik))};
-    if (QFileInfo(plik).isDir() || !f.open(QIODevice::ReadOnly))
+    if (!QFileInfo(plik).isFile())
+        throw Niepowodzenie{QStringLiteral("To nie jest zwykły plik: %1").arg(Sciezka(plik))};
+    if (!f.open(QIODevice::ReadOnly))
         throw Niepowodzenie{QStringLiteral("Nie można odczytać pliku: %1\n%2").arg(Sciezka(plik), f.errorString())};
+    if (f.size() > NajwiekszyPlik)
+        throw Niepowodzenie{QStringLiteral("Plik jest za duży (%1 bajtów): %2").arg(f.size()).arg(Sciezka(plik))};
     QByteArray bajty = f.readAll();
     if (f.error() != QFileDevice::NoError)
         throw Niepowodzenie{QStringLiteral("Nie można odczytać pliku: %1\n%2").arg(Sciezka(plik), f.errorString())};

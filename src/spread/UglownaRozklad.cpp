@@ -198,14 +198,17 @@ void TForm1::Interpretacja()
     ZrodlaInterpretacji z;
     z.naglowek = [this](int uklad, int k) { return m_magazyn->NaglowekPozycji(uklad, k); };
     z.znaczenie = [this](int k) { return m_magazyn->ZnaczenieKarty(Pozycje[k].NrKarty, Pozycje[k].Odwrocona); };
-    ::Interpretacja(n, NazwyKart, z, [this](const QString &kawalek) {
-        // The text area shows the text as it grows.
-        QTextCursor c(Memo1->document());
-        c.movePosition(QTextCursor::End);
+    // The pieces go in as they are composed, in one edit block: the text is
+    // laid out once at its end instead of after every piece.
+    QTextCursor c(Memo1->document());
+    c.movePosition(QTextCursor::End);
+    c.beginEditBlock();
+    ::Interpretacja(n, NazwyKart, z, [&c](const QString &kawalek) {
         QString t = kawalek;
         t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         c.insertText(t);
     });
+    c.endEditBlock();
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 

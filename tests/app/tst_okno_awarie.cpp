@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -195,6 +197,43 @@ private slots:
         QCOMPARE(t.komunikaty, QStringList());
     }
 
+    // A wrong file chosen as an add-on descriptor ends the import with its
+    // message; it is never read whole into memory.
+    void zlyPlikOpisuImportu_data()
+    {
+        QTest::addColumn<bool>("talia");
+        QTest::addColumn<QString>("plik");
+        for (bool talia : {true, false}) {
+            const char *co = talia ? "deck" : "background";
+            QTest::addRow("/dev/zero as the %s descriptor is refused", co) << talia << "/dev/zero";
+            QTest::addRow("a 5 GB file as the %s descriptor is refused", co) << talia << "duzy";
+        }
+    }
+    void zlyPlikOpisuImportu()
+    {
+        QFETCH(bool, talia);
+        QFETCH(QString, plik);
+        ProgramTestowy t;
+        QVERIFY(t.Uruchom());
+        if (plik == "duzy") {
+            plik = t.folder + "/film.txt";
+            QFile f(plik);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(qint64(5) << 30)); // sparse: costs no disk
+        }
+        const int talie = t.f()->Magazyn().Talie().size();
+        const int tla = t.f()->Magazyn().Tla().size();
+        t.wybor.odpowiedzi << plik;
+        if (talia)
+            t.ustawienia()->ImportujTalie();
+        else
+            t.ustawienia()->ImportujTla();
+        QCOMPARE(t.komunikaty.size(), 2); // the hint, then the failure
+        QCOMPARE(t.komunikaty[1], QStringLiteral("Nieprawidlowy format danych"));
+        QCOMPARE(t.f()->Magazyn().Talie().size(), talie);
+        QCOMPARE(t.f()->Magazyn().Tla().size(), tla);
+    }
+
     // A writer killed at a random moment of saving leaves the earlier file
     // whole: always the old version or one complete new version.
     void zabityZapisZostawiaCalyPlik_data()
@@ -254,6 +293,28 @@ private slots:
         const QStringList reszta = QDir(dir.path()).entryList(QDir::Files);
         qInfo("%d kills, %d distinct versions found, %d temporary files left", proby, int(wersje.size()),
               int(reszta.size() - 1));
+    }
+
+    // The settings window's OK on a full disk: the background cache is not
+    // replaced by a cut-off picture and the failure names the file.
+    void pelnyDyskNiePsujeTlaStolu()
+    {
+        ProgramTestowy t;
+        QVERIFY(t.Uruchom());
+        TForm1 *f = t.f();
+        const QString cache = t.folder + "/tmptlo.bmp";
+        const QByteArray stary = Bmp(64, 48, 0x336699);
+        QVERIFY(Zapisz(cache, stary));
+        t.ustawienia()->UstawKluczTla(1); // a 320 x 256 picture, far over the limit
+        QTimer::singleShot(0, f, [f] { f->Okna().Ustawienia->BitBtn1->click(); });
+        {
+            LimitRozmiaruPliku limit(4096);
+            f->ZmienUstawienia();
+        }
+        QCOMPARE(CzytajPlik(cache), stary);
+        QCOMPARE(t.komunikaty.size(), 1);
+        QVERIFY2(t.komunikaty[0].contains("tmptlo.bmp"), qPrintable(t.komunikaty[0]));
+        QCOMPARE(QDir(t.folder).entryList({"tmptlo*"}, QDir::Files), QStringList{"tmptlo.bmp"});
     }
 
     // The settings file cannot be written on close: the message names the

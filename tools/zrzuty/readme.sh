@@ -21,6 +21,11 @@ for p in Xvfb xdotool import pdftoppm; do
 done
 [ -x "$build/Lomi/lomi" ] || { echo "najpierw zbuduj program: cmake --build $build" >&2; exit 1; }
 
+if [ -e "/tmp/.X11-unix/X${ekran#:}" ] || [ -e "/tmp/.X${ekran#:}-lock" ]; then
+    echo "ekran $ekran jest zajęty (inny Xvfb?)" >&2
+    exit 1
+fi
+
 tmp=$(mktemp -d)
 xvfb=""
 lomi=""
@@ -97,13 +102,13 @@ zrzut "$ustawienia" ustawienia.png
 xdotool key Escape
 sleep 0.5
 
-# Print (Ctrl+P): the print dialog offers only printing to a PDF file here;
-# Enter accepts it and the program writes Save/wydruk.pdf.
+# Print (Ctrl+P): with no printer installed the print dialog offers only
+# printing to a PDF file (by default print.pdf in HOME); Enter accepts it.
 xdotool windowfocus --sync "$glowne"
 xdotool key ctrl+p
-drukuj=$(okno '^Drukuj\|^Print')
+okno "^(Drukowanie|Drukuj|Print)" >/dev/null
 sleep 0.5
-xdotool key --window "$drukuj" Return
+xdotool key Return
 pdf=""
 for i in $(seq 100); do
     pdf=$(find "$folder" "$tmp" -name '*.pdf' -size +1k 2>/dev/null | head -1)
@@ -112,7 +117,5 @@ for i in $(seq 100); do
 done
 [ -n "$pdf" ] || { echo "wydruk nie powstał" >&2; cat "$tmp/lomi.log" >&2; exit 1; }
 sleep 1
-pdftoppm -png -r 70 -f 1 -l 1 -singlefile "$pdf" "$tmp/wydruk"
-import "$tmp/wydruk.png" -colors 256 "PNG8:$docs/wydruk.png" 2>/dev/null ||
-    cp "$tmp/wydruk.png" "$docs/wydruk.png"
+pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$pdf" "$docs/wydruk"
 echo "$docs/wydruk.png"
