@@ -125,36 +125,43 @@ void TForm1::NowyRozklad()
     AktualnyUklad = (NastUklad >= 1 && NastUklad <= 16) ? NastUklad : 1;
     // 3.
     UstawPrzyciski(false);
-    // 4. header captions
-    if (m_okna.Ustawienia) {
-        lbltalia->setText(m_okna.Ustawienia->TekstTalii());
-        LabelNazwaRozkl->setText(m_okna.Ustawienia->NazwaUkladu(AktualnyUklad));
-    } else {
-        LabelNazwaRozkl->setText(NazwaUkladu(AktualnyUklad));
-    }
-    // 5. the table is cleared
-    ++m_numerPokazu; // stops a showing still in progress
-    for (int p = 1; p <= 15; ++p) {
-        Obrazki[p]->UstawObraz(QImage());
-        Obrazki[p]->setEnabled(false);
-        Obrazki[p]->setToolTip(QString());
-        Etykiety[p]->hide();
-    }
-    UstawPozycje(AktualnyUklad);
-    UstawEtykiety();
-    if (UlozenieLosowo) {
-        LosujKarty();
-        PokazKarty();
-        if (m_konczy)
-            return;
+    try {
+        // 4. header captions
+        if (m_okna.Ustawienia) {
+            lbltalia->setText(m_okna.Ustawienia->TekstTalii());
+            LabelNazwaRozkl->setText(m_okna.Ustawienia->NazwaUkladu(AktualnyUklad));
+        } else {
+            LabelNazwaRozkl->setText(NazwaUkladu(AktualnyUklad));
+        }
+        // 5. the table is cleared
+        ++m_numerPokazu; // stops a showing still in progress
+        for (int p = 1; p <= 15; ++p) {
+            Obrazki[p]->UstawObraz(QImage());
+            Obrazki[p]->setEnabled(false);
+            Obrazki[p]->setToolTip(QString());
+            Etykiety[p]->hide();
+        }
+        UstawPozycje(AktualnyUklad);
+        UstawEtykiety();
+        if (UlozenieLosowo) {
+            LosujKarty();
+            PokazKarty();
+            if (m_konczy)
+                return;
+            UstawPrzyciski(true);
+        } else {
+            UstawPrzyciski(true);
+            if (m_okna.ReczneMA)
+                m_okna.ReczneMA->exec();
+        }
+        OdswiezNazwyKart();
+        UstawPodpowiedzi();
+    } catch (...) {
+        // The caller reports a failing card store; the commands must not stay
+        // disabled, or no new spread could be dealt for the rest of the run.
         UstawPrzyciski(true);
-    } else {
-        UstawPrzyciski(true);
-        if (m_okna.ReczneMA)
-            m_okna.ReczneMA->exec();
+        throw;
     }
-    OdswiezNazwyKart();
-    UstawPodpowiedzi();
 }
 
 void TForm1::MenuItem1Click(int p)

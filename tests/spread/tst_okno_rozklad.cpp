@@ -318,6 +318,27 @@ private slots:
         QVERIFY(t.komunikaty.isEmpty());
     }
 
+    // A card store that fails half-way through a deal: the failure is reported
+    // once and the commands do not stay disabled.
+    void bladMagazynuWTrakcieRozdania()
+    {
+        ProgramTestowy t;
+        QVERIFY(t.Uruchom());
+        TForm1 *f = t.f();
+        f->Talia = 1;
+        f->NastUklad = 10;
+        bool usunieta = false;
+        QTimer::singleShot(700, f, [&] {
+            QSqlQuery q(f->Magazyn().Baza());
+            usunieta = q.exec("drop table kartygraf");
+        });
+        f->Nowy1->trigger();
+        QVERIFY(usunieta);
+        QCOMPARE(t.komunikaty.size(), 1);
+        QVERIFY2(t.komunikaty[0].contains("kartygraf"), qPrintable(t.komunikaty[0]));
+        QVERIFY(f->Nowy1->isEnabled() && f->SpeedButton6->isEnabled());
+    }
+
     // Spread 2 with the fixture's headings: the text as the card store makes it.
     void interpretacjaWMemo1IPogrubienie()
     {
