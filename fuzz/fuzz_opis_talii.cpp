@@ -38,8 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (const auto &t : m.Talie())
         if (t.NumerTalii == numer)
             jest = OpisFuzz::TaSamaNazwa(t.NazwaTalii, wiersz(0).left(50));
-    if (!jest)
+    if (!jest) {
+        for (const auto &t : m.Talie())
+            if (t.NumerTalii == numer)
+                std::fprintf(stderr, "deck stored as [%s], descriptor has [%s]\n",
+                             t.NazwaTalii.toUtf8().toHex(' ').constData(),
+                             wiersz(0).left(50).toUtf8().toHex(' ').constData());
         std::abort();
+    }
     const auto ikonki = m.Ikonki(numer);
     if (ikonki.size() != 24)
         std::abort();

@@ -77,11 +77,19 @@ inline Srodowisko &Przygotuj(int *argc, char ***argv, const QStringList &pliki)
 }
 
 // A name as the store gives it back. SQLite drops a byte order mark at the
-// very start of a text, an invisible character nobody misses.
-inline bool TaSamaNazwa(const QString &zapisana, const QString &wOpisie)
+// very start of a text and turns the noncharacters U+FFFE and U+FFFF and any
+// unpaired surrogate into U+FFFD: characters no name holds.
+inline bool TaSamaNazwa(const QString &zapisana, QString wOpisie)
 {
     if (wOpisie.startsWith(QChar(0xFEFF)))
-        return zapisana == wOpisie.mid(1);
+        wOpisie.remove(0, 1);
+    for (qsizetype i = 0; i < wOpisie.size(); ++i) {
+        const QChar c = wOpisie[i];
+        if (c.isHighSurrogate() && i + 1 < wOpisie.size() && wOpisie[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate() || c.unicode() >= 0xFFFE)
+            wOpisie[i] = QChar(0xFFFD);
+    }
     return zapisana == wOpisie;
 }
 

@@ -114,5 +114,9 @@ int UruchomLomi(const QStringList &argumenty)
     if (PomiarStartu::Wlaczony())
         QObject::connect(program.Form1(), &TForm1::PierwszeMalowanie, program.Form1(), &PomiarStartu::Zglos);
     program.OtworzZArgumentow(argumenty);
+    // Closed or ended while the file's cards were being shown: the event loop
+    // has not started yet, so its quit request would be lost.
+    if (program.Form1()->Konczy())
+        return 0;
     return QApplication::exec();
 }

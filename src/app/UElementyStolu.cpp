@@ -1,6 +1,7 @@
 #include "app/UElementyStolu.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -66,7 +67,7 @@ void TObrazKarty::paintEvent(QPaintEvent *)
     } else {
         p.drawImage(0, 0, m_obraz);
     }
-    if (hasFocus()) {
+    if (hasFocus() && m_fokusZKlawiatury) {
         p.setPen(QPen(palette().highlight().color(), 2, Qt::DotLine));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
     }
@@ -83,6 +84,22 @@ void TObrazKarty::contextMenuEvent(QContextMenuEvent *e)
     if (!isEnabled())
         return;
     m_menu->popup(e->reason() == QContextMenuEvent::Mouse ? e->globalPos() : mapToGlobal(rect().center()));
+}
+
+void TObrazKarty::focusInEvent(QFocusEvent *e)
+{
+    // The focus frame is for keyboard users; a card that gets the focus
+    // because it was the first one enabled shows none.
+    m_fokusZKlawiatury = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TObrazKarty::focusOutEvent(QFocusEvent *e)
+{
+    m_fokusZKlawiatury = false;
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void TObrazKarty::keyPressEvent(QKeyEvent *e)

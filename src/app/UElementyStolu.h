@@ -49,9 +49,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent *) override;
     void contextMenuEvent(QContextMenuEvent *) override;
     void keyPressEvent(QKeyEvent *) override;
+    void focusInEvent(QFocusEvent *) override;
+    void focusOutEvent(QFocusEvent *) override;
 
 private:
     int m_pozycja;
+    bool m_fokusZKlawiatury = false;
     QImage m_obraz;
     bool m_rozciagniety = false;
     QMenu *m_menu;

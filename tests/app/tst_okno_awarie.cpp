@@ -4,6 +4,7 @@
 
 #include "description/UPowieksz.h"
 #include "manual/UReczneMA.h"
+#include "settings/import.h"
 #include "store/schemat.h"
 
 #include <QDir>
@@ -162,6 +163,7 @@ private slots:
         t.program = std::make_unique<TProgram>();
         QVERIFY(t.program->Uruchom(folder, nullptr));
         TForm1 *f = t.f();
+        t.ustawienia()->UstawKluczTalii(1); // the card names come from the deck listed there
 
         StanUkladu s;
         s.AktualnaTalia = 1;
@@ -197,8 +199,8 @@ private slots:
         QCOMPARE(t.komunikaty, QStringList());
     }
 
-    // A wrong file chosen as an add-on descriptor ends the import with its
-    // message; it is never read whole into memory.
+    // A wrong file chosen as an add-on descriptor fails the import, naming
+    // the file; it is never read whole into memory.
     void zlyPlikOpisuImportu_data()
     {
         QTest::addColumn<bool>("talia");
@@ -221,17 +223,15 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
             QVERIFY(f.resize(qint64(5) << 30)); // sparse: costs no disk
         }
-        const int talie = t.f()->Magazyn().Talie().size();
-        const int tla = t.f()->Magazyn().Tla().size();
-        t.wybor.odpowiedzi << plik;
-        if (talia)
-            t.ustawienia()->ImportujTalie();
-        else
-            t.ustawienia()->ImportujTla();
-        QCOMPARE(t.komunikaty.size(), 2); // the hint, then the failure
-        QCOMPARE(t.komunikaty[1], QStringLiteral("Nieprawidlowy format danych"));
-        QCOMPARE(t.f()->Magazyn().Talie().size(), talie);
-        QCOMPARE(t.f()->Magazyn().Tla().size(), tla);
+        MagazynKart &m = t.f()->Magazyn();
+        const int talie = m.Talie().size();
+        const int tla = m.Tla().size();
+        int ile = 0;
+        QString szczegoly;
+        QVERIFY(!(talia ? ImportujTalieZ(m, plik, &ile, &szczegoly) : ImportujTlaZ(m, plik, &ile, &szczegoly)));
+        QVERIFY2(szczegoly.contains(QDir::toNativeSeparators(plik)), qPrintable(szczegoly));
+        QCOMPARE(m.Talie().size(), talie);
+        QCOMPARE(m.Tla().size(), tla);
     }
 
     // A writer killed at a random moment of saving leaves the earlier file
@@ -305,10 +305,14 @@ private slots:
         const QString cache = t.folder + "/tmptlo.bmp";
         const QByteArray stary = Bmp(64, 48, 0x336699);
         QVERIFY(Zapisz(cache, stary));
-        t.ustawienia()->UstawKluczTla(1); // a 320 x 256 picture, far over the limit
+        // A picture smaller than Qt's write buffer: cut short, it fails only
+        // when the buffer is emptied.
+        f->Magazyn().WstawTlo(3, QStringLiteral("Mały"), Bmp(40, 30, 0x884422), Bmp(10, 8, 0x884422));
+        t.ustawienia()->OdswiezTla();
+        t.ustawienia()->UstawKluczTla(3);
         QTimer::singleShot(0, f, [f] { f->Okna().Ustawienia->BitBtn1->click(); });
         {
-            LimitRozmiaruPliku limit(4096);
+            LimitRozmiaruPliku limit(1024);
             f->ZmienUstawienia();
         }
         QCOMPARE(CzytajPlik(cache), stary);

@@ -1,3 +1,4 @@
+#include "limitpliku.h"
 #include "oknoglowne.h"
 
 #include "files/plikukladu.h"
@@ -7,22 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QSqlQuery>
 #include <QToolButton>
 #include <QtTest>
 
-#include <csignal>
 #include <optional>
-#include <sys/resource.h>
 
 using namespace TestSupport;
 
 namespace {
-
-QByteArray Zawartosc(const QString &sciezka)
-{
-    QFile f(sciezka);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 bool Zapisz(const QString &sciezka, const QByteArray &bajty)
 {
@@ -51,22 +45,6 @@ Stol StanStolu(TForm1 *f)
     }
     return s;
 }
-
-// Lowers the file size limit of this process while it lives, so that a
-// write goes wrong half-way as on a full disk.
-struct LimitRozmiaruPliku
-{
-    rlimit przed{};
-    explicit LimitRozmiaruPliku(rlim_t bajty)
-    {
-        std::signal(SIGXFSZ, SIG_IGN); // the write then fails with EFBIG
-        getrlimit(RLIMIT_FSIZE, &przed);
-        rlimit nowy = przed;
-        nowy.rlim_cur = bajty;
-        setrlimit(RLIMIT_FSIZE, &nowy);
-    }
-    ~LimitRozmiaruPliku() { setrlimit(RLIMIT_FSIZE, &przed); }
-};
 
 } // namespace
 
@@ -157,6 +135,7 @@ private slots:
             QTest::addRow("%s onto /dev/full reports the failure", co) << eksport << "full";
             QTest::addRow("%s cut short by a file size limit keeps the old file whole", co) << eksport << "limit";
         }
+        QTest::addRow("text export whose card name lookup fails reports the failure") << true << "magazyn";
     }
     void zapisNieudany()
     {
@@ -173,6 +152,9 @@ private slots:
         if (cel == "limit") {
             plik = t.folder + "/Save/stary";
             QVERIFY(Zapisz(plik, stary));
+        } else if (cel == "magazyn") {
+            plik = t.folder + "/Save/uklad.txt";
+            QVERIFY(QSqlQuery(f->Magazyn().Baza()).exec("drop table kartygraf"));
         }
         t.wybor.odpowiedzi << plik;
         {
@@ -185,9 +167,11 @@ private slots:
                                                    : "Błąd - plik zabezpieczony przed zapisem!"});
         QVERIFY(StanStolu(f) == przed);
         if (cel == "limit") {
-            QCOMPARE(Zawartosc(plik), stary);
+            QCOMPARE(CzytajPlik(plik), stary);
             QCOMPARE(QDir(t.folder + "/Save").entryList(QDir::Files), QStringList{"stary"});
         }
+        if (cel == "magazyn")
+            QVERIFY(QDir(t.folder + "/Save").isEmpty());
     }
 
     // Spread 15 dealt, its interpretation composed and then edited with Polish
@@ -223,7 +207,7 @@ private slots:
             "Znaczenie " + nr + (k.Odwrocona ? " odwr\xf3" "cone" : " proste") + "\r\n"
             "\r\n"
             "\xa3\xf3" "d\x9f: za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1\r\n";
-        QCOMPARE(Zawartosc(plik), oczekiwany);
+        QCOMPARE(CzytajPlik(plik), oczekiwany);
         QVERIFY(t.komunikaty.isEmpty());
     }
 };

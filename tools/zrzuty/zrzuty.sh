@@ -6,7 +6,9 @@
 #   tools/zrzuty/zrzuty.sh [build dir] [output dir] [display number]
 #
 # Needs: Xvfb, xdotool, ImageMagick's import. The program folder <build>/Lomi
-# (target lomi) is copied, so its Lomi.ini is left alone.
+# (target lomi) is copied, so its Lomi.ini is left alone. At the end sprawdz.cpp
+# (built here against <build>/src/liblomi_spread.a) checks that every card lies
+# where the layout puts it.
 set -eu
 BUILD=$(cd "${1:-$(dirname "$0")/../../build}" && pwd)
 OUT=${2:-$BUILD/zrzuty}
@@ -73,3 +75,8 @@ for ekran in "0 1280 1024" "1 800 600"; do
     zakoncz
 done
 echo "$OUT"
+
+SPRAWDZ=$PRACA/sprawdz
+g++ -std=c++20 -fPIC "$(dirname "$0")/sprawdz.cpp" -I"$(dirname "$0")/../../src" -o "$SPRAWDZ" \
+    "$BUILD/src/liblomi_spread.a" $(pkg-config --cflags --libs Qt6Gui)
+QT_QPA_PLATFORM=offscreen "$SPRAWDZ" "$OUT"
