@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bool jest = false;
     for (const auto &t : m.Talie())
         if (t.NumerTalii == numer)
-            jest = OpisFuzz::TaSamaNazwa(t.NazwaTalii, wiersz(0).left(50));
+            jest = OpisFuzz::TaSamaNazwa(t.NazwaTalii, wiersz(0), 50);
     if (!jest) {
         for (const auto &t : m.Talie())
             if (t.NumerTalii == numer)
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (ikonki.size() != 24)
         std::abort();
     for (const auto &i : ikonki)
-        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, wiersz(i.NrKarty).left(50)) || i.ObrazekMaly.isEmpty()) {
+        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, wiersz(i.NrKarty), 50) || i.ObrazekMaly.isEmpty()) {
             std::fprintf(stderr, "card %d stored as [%s], descriptor has [%s]\n", i.NrKarty,
                          i.NazwaKarty.toUtf8().toHex(' ').constData(),
                          wiersz(i.NrKarty).left(50).toUtf8().toHex(' ').constData());

@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (tla.size() != dodane)
         std::abort();
     for (int k = 0; k < tla.size(); ++k)
-        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, wiersze[k].left(30)) || m.ObrazTla(tla[k].ID, true).isEmpty())
+        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, wiersze[k], 30) || m.ObrazTla(tla[k].ID, true).isEmpty())
             std::abort();
 
     OpisFuzz::Usun(m, "delete from tla where ID >= ?", 1);

@@ -76,21 +76,25 @@ inline Srodowisko &Przygotuj(int *argc, char ***argv, const QStringList &pliki)
     return s;
 }
 
-// A name as the store gives it back. SQLite drops a byte order mark at the
-// very start of a text and turns the noncharacters U+FFFE and U+FFFF and any
-// unpaired surrogate into U+FFFD: characters no name holds.
-inline bool TaSamaNazwa(const QString &zapisana, QString wOpisie)
+// Whether the store holds line wOpisie of a descriptor, cut to dlugosc, as
+// the name. The cut must not split a character; SQLite drops a byte order
+// mark at the very start of a text and turns the noncharacters U+FFFE and
+// U+FFFF and any unpaired surrogate into U+FFFD: characters no name holds.
+inline bool TaSamaNazwa(const QString &zapisana, const QString &wiersz, int dlugosc)
 {
-    if (wOpisie.startsWith(QChar(0xFEFF)))
-        wOpisie.remove(0, 1);
-    for (qsizetype i = 0; i < wOpisie.size(); ++i) {
-        const QChar c = wOpisie[i];
-        if (c.isHighSurrogate() && i + 1 < wOpisie.size() && wOpisie[i + 1].isLowSurrogate())
+    QString w = wiersz.left(dlugosc);
+    if (!w.isEmpty() && w.back().isHighSurrogate())
+        w.chop(1);
+    if (w.startsWith(QChar(0xFEFF)))
+        w.remove(0, 1);
+    for (qsizetype i = 0; i < w.size(); ++i) {
+        const QChar c = w[i];
+        if (c.isHighSurrogate() && i + 1 < w.size() && w[i + 1].isLowSurrogate())
             ++i;
         else if (c.isSurrogate() || c.unicode() >= 0xFFFE)
-            wOpisie[i] = QChar(0xFFFD);
+            w[i] = QChar(0xFFFD);
     }
-    return zapisana == wOpisie;
+    return zapisana == w;
 }
 
 inline void Usun(MagazynKart &m, const char *tekst, int wartosc)

@@ -19,6 +19,19 @@ QString Podpowiedz(const QString &pierwszy, const QString &katalogProgramu)
            + QStringLiteral("w pliku pomocy: ") + strona;
 }
 
+// A name as it goes into the store, cut to the field's length. The cut never
+// splits a character in two, and the noncharacter U+FFFE becomes U+FFFD: at
+// the start of a name SQLite would take it for a reversed byte order mark and
+// store the rest of the name byte-swapped.
+QString Nazwa(const QString &wiersz, int dlugosc)
+{
+    QString n = wiersz.left(dlugosc);
+    if (!n.isEmpty() && n.back().isHighSurrogate())
+        n.chop(1);
+    n.replace(QChar(0xFFFE), QChar(0xFFFD));
+    return n;
+}
+
 // A failure of one import step; its text goes to the message's details.
 struct Niepowodzenie
 {
@@ -107,7 +120,7 @@ bool ImportujTalieZ(MagazynKart &magazyn, const QString &plikOpisu, int *numer, 
     try {
         const int n = magazyn.MaxNumerTalii() + 1;
         const QStringList wiersze = CzytajOpis(plikOpisu);
-        auto wiersz = [&](int i) { return i < wiersze.size() ? wiersze[i].left(DlugoscNazwyKarty) : QString(); };
+        auto wiersz = [&](int i) { return i < wiersze.size() ? Nazwa(wiersze[i], DlugoscNazwyKarty) : QString(); };
         const QString nazwaTalii = wiersz(0);
 
         // One transaction: a deck is 24 cards and a back, or nothing.
@@ -152,7 +165,7 @@ bool ImportujTlaZ(MagazynKart &magazyn, const QString &plikOpisu, int *dodane, Q
         const int pierwszy = magazyn.MaxIdTla() + 1;
         const QStringList wiersze = CzytajOpis(plikOpisu);
         for (k = 1; k <= wiersze.size(); ++k) {
-            const QString nazwa = wiersze[k - 1].left(DlugoscNazwyTla);
+            const QString nazwa = Nazwa(wiersze[k - 1], DlugoscNazwyTla);
             const QByteArray tlo = CzytajPlik(folder + QStringLiteral("tlo_%1.bmp").arg(k));
             const QByteArray maleTlo = CzytajPlik(folder + QStringLiteral("m_tlo_%1.bmp").arg(k));
             // Each background whole or not at all; those before a failing

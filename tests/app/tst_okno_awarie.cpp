@@ -1,6 +1,7 @@
 #include "oknoglowne.h"
 #include "limitpliku.h"
 #include "pisarz.h"
+#include "../settings/fixture.h"
 
 #include "description/UPowieksz.h"
 #include "manual/UReczneMA.h"
@@ -129,8 +130,7 @@ private slots:
     void smieciZamiastObrazkow()
     {
         ProgramTestowy t;
-        QTemporaryDir dir;
-        const QString folder = UtworzFolderProgramu(dir.path());
+        const QString folder = UtworzFolderProgramu(t.dir.path());
         QVERIFY(!folder.isEmpty());
         {
             QSqlDatabase b = QSqlDatabase::addDatabase("QSQLITE", "smieci");
@@ -232,6 +232,35 @@ private slots:
         QVERIFY2(szczegoly.contains(QDir::toNativeSeparators(plik)), qPrintable(szczegoly));
         QCOMPARE(m.Talie().size(), talie);
         QCOMPARE(m.Tla().size(), tla);
+    }
+
+    // Descriptor lines the store could not keep as they are: the names stay
+    // readable and whole characters.
+    void nietypoweZnakiWNazwach_data()
+    {
+        QTest::addColumn<QString>("wiersz");
+        QTest::addColumn<QString>("nazwa");
+        QTest::addRow("a deck name beginning with U+FFFE is not stored byte-swapped")
+            << QStringLiteral("\uFFFERuny") << QStringLiteral("\uFFFDRuny");
+        const QString emotka = QStringLiteral("\U0001F319");
+        QTest::addRow("a name cut at 50 characters does not split a character in two")
+            << QString(49, 'a') + emotka + "b" << QString(49, 'a');
+    }
+    void nietypoweZnakiWNazwach()
+    {
+        QFETCH(QString, wiersz);
+        QFETCH(QString, nazwa);
+        QTemporaryDir tmp;
+        auto m = Fixture::Magazyn(tmp.path(), 0, 0);
+        Fixture::ZrobTalie(tmp.path() + "/talia", (wiersz + "\n" + wiersz + "\n").toUtf8());
+        Fixture::ZrobTla(tmp.path() + "/tla", (wiersz + "\n").toUtf8(), {1}, {1});
+        int n = 0;
+        QString szczegoly;
+        QVERIFY2(ImportujTalieZ(*m, tmp.path() + "/talia/talia.txt", &n, &szczegoly), qPrintable(szczegoly));
+        QVERIFY2(ImportujTlaZ(*m, tmp.path() + "/tla/stoliki.txt", &n, &szczegoly), qPrintable(szczegoly));
+        QCOMPARE(m->Talie().value(0).NazwaTalii, nazwa);
+        QCOMPARE(m->Ikonki(1).value(0).NazwaKarty, nazwa);
+        QCOMPARE(m->Tla().value(0).Nazwa, nazwa.left(30));
     }
 
     // A writer killed at a random moment of saving leaves the earlier file
