@@ -1,5 +1,6 @@
 #include "app/UElementyStolu.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -28,8 +29,47 @@ void TStol::paintEvent(QPaintEvent *)
     p.drawImage(0, 0, m_skalowany);
 }
 
+namespace {
+
+// Screen readers announce a card as a button that opens its description.
+class DostepnoscKarty : public QAccessibleWidget
+{
+public:
+    explicit DostepnoscKarty(TObrazKarty *karta) : QAccessibleWidget(karta, QAccessible::Button) {}
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << pressAction() << showMenuAction();
+    }
+    void doAction(const QString &akcja) override
+    {
+        auto *karta = static_cast<TObrazKarty *>(widget());
+        if (!karta->isEnabled())
+            return;
+        if (akcja == pressAction())
+            emit karta->Kliknieto(karta->Pozycja());
+        else if (akcja == showMenuAction())
+            karta->PopupMenu()->popup(karta->mapToGlobal(karta->rect().center()));
+        else
+            QAccessibleWidget::doAction(akcja);
+    }
+};
+
+QAccessibleInterface *fabrykaDostepnosci(const QString &klasa, QObject *o)
+{
+    if (klasa == QLatin1String("TObrazKarty") && o && o->isWidgetType())
+        return new DostepnoscKarty(static_cast<TObrazKarty *>(o));
+    return nullptr;
+}
+
+}
+
 TObrazKarty::TObrazKarty(int pozycja, QWidget *rodzic) : QWidget(rodzic), m_pozycja(pozycja)
 {
+    static const bool zarejestrowana = [] {
+        QAccessible::installFactory(fabrykaDostepnosci);
+        return true;
+    }();
+    Q_UNUSED(zarejestrowana);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     m_menu = new QMenu(this);

@@ -6,6 +6,7 @@
 #include "spread/ekran.h"
 #include "spread/geometria.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -371,6 +372,30 @@ private slots:
             pogrubione += tytul;
         }
         QCOMPARE(pogrubione, 4);
+    }
+
+    // Screen readers: each card a button named by its position, card and
+    // orientation, kept true after a turn; pressing it opens the description.
+    void kartyDostepneDlaCzytnikaEkranu()
+    {
+        ProgramTestowy t;
+        QVERIFY(t.Uruchom());
+        TForm1 *f = t.f();
+        Rozdaj(f, 2);
+        f->Obrazki[3]->MenuOdwroc()->trigger();
+        for (int p = 1; p <= 4; ++p) {
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(f->Obrazki[p]);
+            QVERIFY(a);
+            QCOMPARE(a->role(), QAccessible::Button);
+            QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Pozycja %1: %2").arg(p).arg(f->NazwyKart[p]));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(f->Obrazki[3])->text(QAccessible::Name).endsWith(" (Odw.)"),
+                 f->Pozycje[3].Odwrocona);
+        f->SpeedButton11->setChecked(true); // unlocked: the description opens beside the table
+        QAccessible::queryAccessibleInterface(f->Obrazki[4])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(f->WybranaPozycja, 4);
+        QVERIFY(f->Okna().Powieksz->isVisible());
+        f->Okna().Powieksz->close();
     }
 
     void zmianaRozmiaruPrzestawiaKartyIChowaRamki()
