@@ -103,7 +103,7 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
         Image16->UstawObraz(tlo);
     // 8-10. help, store and dialog folders are taken from KatalogProgramu when used.
     // 11. card images disabled, labels hidden (ZbudujOkno)
-    // 12. a tooltip stays for ten seconds
+    // 12. a tooltip stays for ten seconds (set on each element with a hint)
     // 13. no spread name yet
     LabelNazwaRozkl->clear();
     KolumnaObrazka = SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
@@ -151,6 +151,7 @@ void TForm1::ZbudujOkno()
         auto *obraz = new TObrazKarty(p, klient);
         obraz->setEnabled(false);
         obraz->setAccessibleName(QStringLiteral("Pozycja %1").arg(p));
+        obraz->setToolTipDuration(10000); // a card's name stays for ten seconds
         connect(obraz, &TObrazKarty::Kliknieto, this, [this](int poz) { Bezpiecznie([&] { Image2Click(poz); }); });
         connect(obraz, &TObrazKarty::Odwroc, this, [this](int poz) { Bezpiecznie([&] { MenuItem1Click(poz); }); });
         connect(obraz, &TObrazKarty::Wymien, this, [this](int poz) { Bezpiecznie([&] { Wymiekart1Click(poz); }); });
@@ -208,6 +209,7 @@ void TForm1::ZbudujPolecenia()
         b->setAutoRaise(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setToolTip(podpowiedz);
+        b->setToolTipDuration(10000);
         b->setAccessibleName(podpowiedz);
         b->setIcon(IkonaGlifu(g, 24));
         b->setIconSize(QSize(24, 24));
