@@ -286,20 +286,31 @@ void TFUstawienia::DBLookupComboBox2Change(int indeks)
     m_glowna.Bezpiecznie([this] { PokazMaleTlo(); });
 }
 
+// The previews are fetched again only when their key changes: creation and
+// every show of the main window set the same keys again, and a stored
+// picture never changes under its key.
 void TFUstawienia::PokazKoszulke()
 {
-    if (DBLookupComboBox1->currentIndex() < 0)
+    const int klucz = DBLookupComboBox1->currentIndex() < 0 ? -1 : m_kluczTalii;
+    if (klucz == m_pokazanaKoszulka)
+        return;
+    if (klucz < 0)
         DBImage1->clear();
     else
-        PokazObraz(DBImage1, m_magazyn.Koszulka(m_kluczTalii));
+        PokazObraz(DBImage1, m_magazyn.Koszulka(klucz));
+    m_pokazanaKoszulka = klucz;
 }
 
 void TFUstawienia::PokazMaleTlo()
 {
-    if (DBLookupComboBox2->currentIndex() < 0)
+    const int klucz = DBLookupComboBox2->currentIndex() < 0 ? -1 : m_kluczTla;
+    if (klucz == m_pokazaneTlo)
+        return;
+    if (klucz < 0)
         DBImage2->clear();
     else
-        PokazObraz(DBImage2, m_magazyn.ObrazTla(m_kluczTla, true));
+        PokazObraz(DBImage2, m_magazyn.ObrazTla(klucz, true));
+    m_pokazaneTlo = klucz;
 }
 
 void TFUstawienia::WczytajMiniature()

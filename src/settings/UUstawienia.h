@@ -76,4 +76,6 @@ private:
     WyborPliku &m_wybor;
     int m_kluczTalii = 0;
     int m_kluczTla = 0;
+    int m_pokazanaKoszulka = -2; // key of the back now shown; -1 none, -2 not yet drawn
+    int m_pokazaneTlo = -2;
 };
