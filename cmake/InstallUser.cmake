@@ -1,46 +1,18 @@
 # Install-time part of Install.cmake: runs inside `cmake --install` with
 # CMAKE_INSTALL_PREFIX set to the chosen prefix.
 
-set(_lomi_folder "${CMAKE_INSTALL_PREFIX}/${LOMI_INSTALL_DIR}")
-set(_lomi_cel "$ENV{DESTDIR}${_lomi_folder}")
-
-# The card store takes the decks and backgrounds the user imports, and the
-# background cache holds the background the user chose: installing again
-# (an update) must not throw these away. A store that differs is left in
-# place and the new one laid beside it for the user to take.
-file(INSTALL "${LOMI_DIR}/Data/karty.db" DESTINATION "${_lomi_folder}/Data" RENAME "karty.db.nowa")
-if(EXISTS "${_lomi_cel}/Data/karty.db")
-  execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
-                          "${_lomi_cel}/Data/karty.db" "${_lomi_cel}/Data/karty.db.nowa"
-                  RESULT_VARIABLE _lomi_rozne)
-  if(_lomi_rozne)
-    message(STATUS "Kept: ${_lomi_cel}/Data/karty.db (it may hold imported decks); "
-                   "the shipped card store is Data/karty.db.nowa")
-  else()
-    file(REMOVE "${_lomi_cel}/Data/karty.db.nowa")
-  endif()
-else()
-  file(RENAME "${_lomi_cel}/Data/karty.db.nowa" "${_lomi_cel}/Data/karty.db")
-endif()
-if(NOT EXISTS "${_lomi_cel}/tmptlo.bmp" AND EXISTS "${LOMI_DIR}/tmptlo.bmp")
-  file(INSTALL "${LOMI_DIR}/tmptlo.bmp" DESTINATION "${_lomi_folder}")
-endif()
-
-# Menu entry. The launcher is named by its full path so that the entry works
-# also before ~/.local/bin is on PATH (Debian adds it only at the next login),
-# and the working folder is the program folder, where the questionnaire
-# document lies.
+# Menu entry. The program is named by its full path so that the entry works
+# also before ~/.local/bin is on PATH (Debian adds it only at the next login).
 function(lomi_desktop_string wynik tekst)
   string(REPLACE "\\" "\\\\" tekst "${tekst}")
   set(${wynik} "${tekst}" PARENT_SCOPE)
 endfunction()
-set(_lomi_exec "${CMAKE_INSTALL_PREFIX}/bin/lomi")
+set(_lomi_exec "${CMAKE_INSTALL_PREFIX}/${LOMI_BINDIR}/lomi")
 # Inside a quoted Exec argument these four are escaped with a backslash,
 # then the value is escaped as any string; a percent sign is doubled.
 string(REGEX REPLACE "([\"`$\\\\])" "\\\\\\1" _lomi_exec "${_lomi_exec}")
 string(REPLACE "%" "%%" _lomi_exec "${_lomi_exec}")
 lomi_desktop_string(LOMI_EXEC "\"${_lomi_exec}\"")
-lomi_desktop_string(LOMI_PATH "${_lomi_folder}")
 # One file per prefix: installs into two prefixes may run at once.
 string(MD5 _lomi_znak "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
 set(_lomi_wpis "${LOMI_DESKTOP_OUT}-${_lomi_znak}")

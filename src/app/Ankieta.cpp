@@ -31,8 +31,7 @@ TFormAnkieta::TFormAnkieta(QWidget *rodzic) : QDialog(rodzic)
 
 bool TFormAnkieta::OtworzAnkiete()
 {
-    // Named without a folder on purpose: looked for in the current working folder.
-    const QFileInfo plik(QStringLiteral("ankieta.rtf"));
+    const QFileInfo plik(Dokument);
     if (!plik.exists()) {
         ZglosBladProgramu(this, QStringLiteral("Nie można otworzyć dokumentu \"ankieta.rtf\": "
                                                "plik nie istnieje w folderze %1.").arg(plik.absolutePath()));

@@ -1,10 +1,10 @@
 #pragma once
 #include <QDialog>
+#include <QString>
 
 class QPushButton;
 
-// "Ankieta": offers to open the questionnaire document "ankieta.rtf" from the
-// current working folder.
+// "Ankieta": offers to open the questionnaire document "ankieta.rtf".
 class TFormAnkieta : public QDialog
 {
     Q_OBJECT
@@ -12,6 +12,8 @@ public:
     explicit TFormAnkieta(QWidget *rodzic = nullptr);
     QPushButton *Otworz = nullptr;
     QPushButton *Anuluj = nullptr;
+    // The document; a bare name is looked for in the current working folder.
+    QString Dokument = QStringLiteral("ankieta.rtf");
     // Asks the desktop to open the document; false (and a report) when it cannot.
     bool OtworzAnkiete();
 };

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/Ankieta.h"
+#include "app/ProbaUzytkownika.h"
 #include "app/UAbout.h"
 #include "app/USplash.h"
 #include "app/komunikaty.h"
@@ -13,8 +14,11 @@
 #include "settings/UUstawienia.h"
 #include "spread/UAdd.h"
 #include "store/magazyn.h"
+#include "store/magazynuzytkownika.h"
+#include "store/schemat.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 
 TProgram::TProgram() = default;
@@ -42,8 +46,23 @@ bool TProgram::Uruchom(const QString &katalogProgramu, QString *blad)
     QApplication::setApplicationDisplayName(QStringLiteral("Lomi"));
     try {
         m_form1 = std::make_unique<TForm1>(katalogProgramu);
+        const FolderyProgramu foldery = m_form1->Foldery();
+        QString folderMagazynu = foldery.FolderMagazynu();
+        if (!foldery.Przenosny()) {
+            m_ostrzezenie = UtworzFolderyUzytkownika(foldery);
+            QString bladKopii;
+            if (!PrzygotujMagazynUzytkownika(foldery.FolderMagazynuWysylanego(), folderMagazynu, &bladKopii)) {
+                // A store of the user's own holds the imports: reported, never replaced.
+                if (QFileInfo::exists(folderMagazynu + QLatin1String(Schemat::PlikMagazynu)))
+                    throw BladMagazynu(bladKopii);
+                // No room for a copy: the shipped store still deals and reads spreads.
+                folderMagazynu = foldery.FolderMagazynuWysylanego();
+                if (m_ostrzezenie.isEmpty())
+                    m_ostrzezenie = bladKopii;
+            }
+        }
         QString bladMagazynu;
-        m_magazyn = MagazynKart::Otworz(katalogProgramu + QStringLiteral("/Data/"), &bladMagazynu);
+        m_magazyn = MagazynKart::Otworz(folderMagazynu, &bladMagazynu);
         if (!m_magazyn)
             throw BladMagazynu(bladMagazynu);
         m_form1->PolaczMagazyn(m_magazyn.get());
@@ -56,6 +75,7 @@ bool TProgram::Uruchom(const QString &katalogProgramu, QString *blad)
         m_okna.About = new TFAbout(m_form1.get());
         m_okna.Add = new TFAdd();
         m_okna.Ankieta = new TFormAnkieta(m_form1.get());
+        m_okna.Ankieta->Dokument = foldery.Ankieta();
         m_form1->PolaczOkna(m_okna);
 
         // Warm-up: each lookup once, so the first real one does not wait.
@@ -93,6 +113,8 @@ bool TProgram::Uruchom(const QString &katalogProgramu, QString *blad)
     splash.reset();
     SplashZamknietyPrzedPokazaniem = true;
     m_form1->show();
+    if (!m_ostrzezenie.isEmpty())
+        Komunikat(m_form1.get(), m_ostrzezenie);
     return true;
 }
 
@@ -114,6 +136,8 @@ int UruchomLomi(const QStringList &argumenty)
     if (PomiarStartu::Wlaczony())
         QObject::connect(program.Form1(), &TForm1::PierwszeMalowanie, program.Form1(), &PomiarStartu::Zglos);
     program.OtworzZArgumentow(argumenty);
+    if (ProbaUzytkownika::Wlaczona())
+        ProbaUzytkownika::Zacznij(program);
     // Closed or ended while the file's cards were being shown: the event loop
     // has not started yet, so its quit request would be lost.
     if (program.Form1()->Konczy())

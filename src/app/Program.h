@@ -35,6 +35,7 @@ private:
     std::unique_ptr<DialogWyboruPliku> m_wybor;
     std::unique_ptr<TForm1> m_form1;
     OknaProgramu m_okna;
+    QString m_ostrzezenie; // the user's folders could not be made
 };
 
 // The program's entry after QApplication exists: returns the exit code.

@@ -94,14 +94,15 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
     // 3. Qt widgets are double-buffered already.
     // 4. the program folder
     KatalogProgramu = katalogProgramu;
+    m_foldery = FolderyProgramu::Wykryj(katalogProgramu);
     // 5-6. defaults (the record's own), then the settings file
     static_cast<Ustawienia &>(*this) = Ustawienia();
-    WczytajUstawienia(KatalogProgramu + QStringLiteral("/Lomi.ini"), *this);
+    WczytajUstawienia(Foldery().PlikUstawien(), *this);
     // 7. the background cache; any failure leaves the plain background colour
-    const QImage tlo(KatalogProgramu + QStringLiteral("/tmptlo.bmp"));
+    const QImage tlo(Foldery().PlikTlaDoOdczytu());
     if (!tlo.isNull())
         Image16->UstawObraz(tlo);
-    // 8-10. help, store and dialog folders are taken from KatalogProgramu when used.
+    // 8-10. help, store and dialog folders are taken from Foldery() when used.
     // 11. card images disabled, labels hidden (ZbudujOkno)
     // 12. a tooltip stays for ten seconds (set on each element with a hint)
     // 13. no spread name yet
@@ -304,11 +305,11 @@ void TForm1::ZbudujPolecenia()
     polecenie(SpeedButton4, &QToolButton::clicked, &TForm1::DrukujClick);
     polecenie(SpeedButton12, &QToolButton::clicked, &TForm1::ZmienUstawienia);
     polecenie(Wyjcie1, &QAction::triggered, &TForm1::Wyjscie);
-    auto pomocDok = [this] { OtworzDokument(QStringLiteral("/help/Lomihlp.html")); };
+    auto pomocDok = [this] { OtworzDokument(QStringLiteral("Lomihlp.html")); };
     connect(Help2, &QAction::triggered, this, pomocDok);
     connect(SpeedButton9, &QToolButton::clicked, this, pomocDok);
-    connect(Samouczek1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("/help/samouczek.html")); });
-    connect(Literatura1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("/help/literatura.html")); });
+    connect(Samouczek1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("samouczek.html")); });
+    connect(Literatura1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("literatura.html")); });
     auto oProgramie = [this] {
         if (m_okna.About)
             m_okna.About->exec();
@@ -328,10 +329,10 @@ void TForm1::ZbudujPolecenia()
         a->setEnabled(false);
 }
 
-void TForm1::OtworzDokument(const QString &plik)
+void TForm1::OtworzDokument(const QString &nazwa)
 {
     // The desktop's answer is ignored: a missing document gives no message of ours.
-    OtworzDokumentPulpitu(QUrl::fromLocalFile(KatalogProgramu + plik));
+    OtworzDokumentPulpitu(QUrl::fromLocalFile(Foldery().DokumentPomocy(nazwa)));
 }
 
 void TForm1::UstawPrzyciski(bool wlacz)
@@ -488,7 +489,7 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         auto *w = qobject_cast<QWidget *>(o);
         QWidget *fokus = QApplication::focusWidget();
         if (w && w->window() == this && !k->isAutoRepeat() && (w == fokus || (!fokus && w == this))) {
-            OtworzDokument(QStringLiteral("/help/Lomihlp.html"));
+            OtworzDokument(QStringLiteral("Lomihlp.html"));
         }
     }
     // F10 opens the menu bar from the keyboard (the menus carry no mnemonics:
@@ -519,7 +520,7 @@ void TForm1::closeEvent(QCloseEvent *e)
         return;
     }
     QString blad;
-    if (!ZapiszUstawienia(KatalogProgramu + QStringLiteral("/Lomi.ini"), *this, &blad)) {
+    if (!ZapiszUstawienia(Foldery().PlikUstawien(), *this, &blad)) {
         ZglosBlad(blad);
         e->ignore(); // the window stays open; "Wyjście" still ends the program
         return;

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/foldery.h"
 #include "app/plikustawien.h"
 #include "spread/pozycje.h"
 
@@ -59,6 +60,13 @@ public:
 
     // --- state ---
     QString KatalogProgramu;
+    // Every path the program uses; portable paths follow KatalogProgramu.
+    FolderyProgramu Foldery() const
+    {
+        FolderyProgramu f = m_foldery;
+        f.UstawKatalogProgramu(KatalogProgramu);
+        return f;
+    }
     TablicaPozycji Pozycje{};
     qint32 AktualnyUklad = 0;
     qint32 AktualnaTalia = 0;
@@ -151,10 +159,11 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
+    FolderyProgramu m_foldery;
     void ZbudujOkno();
     void ZbudujPolecenia();
     void RozmiescElementy();
-    void OtworzDokument(const QString &plik);
+    void OtworzDokument(const QString &nazwa); // a document of help/
     void Minimalizuj();
     void Wyjscie();
 

@@ -13,13 +13,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
-namespace {
-QString folderZapisu(const QString &katalog)
-{
-    return katalog + QStringLiteral("/Save/");
-}
-}
-
 WyborPliku &TForm1::Wybor()
 {
     if (m_wybor)
@@ -33,7 +26,7 @@ void TForm1::ZapiszUklad()
 {
     const QString sciezka = Wybor()
                                 .PlikDoZapisu(this, FiltrUkladow, NazwaPlikuUkladu, RozszerzenieUkladu,
-                                              folderZapisu(KatalogProgramu));
+                                              Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     StanUkladu s;
@@ -48,7 +41,7 @@ void TForm1::ZapiszUklad()
 void TForm1::OtworzUklad()
 {
     const QString sciezka = Wybor()
-                                .PlikDoOdczytu(this, FiltrUkladow, folderZapisu(KatalogProgramu));
+                                .PlikDoOdczytu(this, FiltrUkladow, Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     WczytajUklad(sciezka);
@@ -94,7 +87,7 @@ void TForm1::ZapiszDoTekstu()
 {
     const QString sciezka = Wybor()
                                 .PlikDoZapisu(this, FiltrTekstow, NazwaPlikuTekstu, RozszerzenieTekstu,
-                                              folderZapisu(KatalogProgramu));
+                                              Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     QString blad;

@@ -35,7 +35,7 @@ void TForm1::PrzygotujWydruk()
 void TForm1::DrukujClick()
 {
     TFWydruki *w = m_okna.Wydruki;
-    if (!w || !w->WybierzDrukarke(this, KatalogProgramu + QStringLiteral("/Save")))
+    if (!w || !w->WybierzDrukarke(this, Foldery().FolderZapisu()))
         return;
     PrzygotujWydruk();
     w->Drukuj();
@@ -47,5 +47,5 @@ void TForm1::PodgladClick()
     if (!w)
         return;
     PrzygotujWydruk();
-    w->Podglad(this, KatalogProgramu + QStringLiteral("/Save"));
+    w->Podglad(this, Foldery().FolderZapisu());
 }

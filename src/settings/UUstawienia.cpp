@@ -320,7 +320,7 @@ void TFUstawienia::WczytajMiniature()
     if (indeks < 0)
         return;
     QImage obraz;
-    if (obraz.load(m_glowna.KatalogProgramu + QStringLiteral("/miniatury/%1uklad.jpg").arg(indeks + 1)))
+    if (obraz.load(m_glowna.Foldery().Miniatura(indeks + 1)))
         ImgUklad->setPixmap(QPixmap::fromImage(obraz));
 }
 
@@ -349,7 +349,7 @@ void TFUstawienia::BitBtn1Click()
         // must not replace the cache and the table with nothing.
         if (obraz.isNull())
             return;
-        const QString plik = m_glowna.KatalogProgramu + QStringLiteral("/tmptlo.bmp");
+        const QString plik = m_glowna.Foldery().PlikTla();
         QSaveFile f(plik);
         // Unbuffered, so that a write cut short by a full disk fails here
         // instead of commit() putting the truncated picture in place.
@@ -364,13 +364,12 @@ void TFUstawienia::BitBtn1Click()
 
 QString TFUstawienia::FolderDodatkow() const
 {
-    const QString dodatki = m_glowna.KatalogProgramu + QStringLiteral("/dodatki");
-    return QFileInfo(dodatki).isDir() ? dodatki : m_glowna.KatalogProgramu;
+    return m_glowna.Foldery().FolderDodatkow();
 }
 
 void TFUstawienia::ImportujTalie()
 {
-    Komunikat(this, PodpowiedzImportuTalii(m_glowna.KatalogProgramu));
+    Komunikat(this, PodpowiedzImportuTalii(m_glowna.Foldery().DokumentPomocy(QStringLiteral("dodatki.html"))));
     const QString plik = m_wybor.DowolnyPlik(this, FolderDodatkow());
     if (plik.isEmpty())
         return;
@@ -385,7 +384,7 @@ void TFUstawienia::ImportujTalie()
 
 void TFUstawienia::ImportujTla()
 {
-    Komunikat(this, PodpowiedzImportuTel(m_glowna.KatalogProgramu));
+    Komunikat(this, PodpowiedzImportuTel(m_glowna.Foldery().DokumentPomocy(QStringLiteral("dodatki.html"))));
     const QString plik = m_wybor.DowolnyPlik(this, FolderDodatkow());
     if (plik.isEmpty())
         return;

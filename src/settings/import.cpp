@@ -11,9 +11,9 @@ namespace {
 constexpr int DlugoscNazwyKarty = 50; // NazwaTalii, NazwaKarty
 constexpr int DlugoscNazwyTla = 30;   // Tla.Nazwa
 
-QString Podpowiedz(const QString &pierwszy, const QString &katalogProgramu)
+QString Podpowiedz(const QString &pierwszy, const QString &stronaPomocy)
 {
-    const QString strona = QDir::toNativeSeparators(katalogProgramu + QStringLiteral("/help/dodatki.html"));
+    const QString strona = QDir::toNativeSeparators(stronaPomocy);
     return pierwszy + QStringLiteral("\n\r")
            + QStringLiteral("Jeżeli nie posiadasz takiego pliku, możesz go znaleźć na stronie:") + QStringLiteral("\n\r")
            + QStringLiteral("w pliku pomocy: ") + strona;
@@ -77,14 +77,14 @@ QString BladMagazynuTekst(const BladMagazynu &e)
 
 } // namespace
 
-QString PodpowiedzImportuTalii(const QString &katalogProgramu)
+QString PodpowiedzImportuTalii(const QString &stronaPomocy)
 {
-    return Podpowiedz(QStringLiteral("Wskaż plik \"talia.txt\" z informacją o nowej talii kart."), katalogProgramu);
+    return Podpowiedz(QStringLiteral("Wskaż plik \"talia.txt\" z informacją o nowej talii kart."), stronaPomocy);
 }
 
-QString PodpowiedzImportuTel(const QString &katalogProgramu)
+QString PodpowiedzImportuTel(const QString &stronaPomocy)
 {
-    return Podpowiedz(QStringLiteral("Wskaż plik \"stoliki.txt\" z informacją o nowych stolikach."), katalogProgramu);
+    return Podpowiedz(QStringLiteral("Wskaż plik \"stoliki.txt\" z informacją o nowych stolikach."), stronaPomocy);
 }
 
 QString DekodujOpis(const QByteArray &bajty)

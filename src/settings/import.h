@@ -13,9 +13,10 @@ class MagazynKart;
 // line that failed.
 inline const QString BladImportu = QStringLiteral("Nieprawidlowy format danych");
 
-// The hint shown before the file choice (three lines joined by "\n\r").
-QString PodpowiedzImportuTalii(const QString &katalogProgramu);
-QString PodpowiedzImportuTel(const QString &katalogProgramu);
+// The hint shown before the file choice (three lines joined by "\n\r");
+// stronaPomocy is the help page on add-ons.
+QString PodpowiedzImportuTalii(const QString &stronaPomocy);
+QString PodpowiedzImportuTel(const QString &stronaPomocy);
 
 // Descriptor text: Windows-1250 as the add-ons are written, unless the bytes
 // carry a UTF-8 byte order mark or are valid UTF-8 (descriptors saved by

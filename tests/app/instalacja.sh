@@ -1,14 +1,14 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a user gets: the
-# program folder, launcher, menu entry, icons and file type, that the
-# installed program starts (also from the launcher with a spread file), and
-# that installing again keeps the user's card store and background.
+# executable in bin/, the shipped files in share/lomi/, menu entry, icons and
+# file type, that the installed program starts (also through a link, with a
+# spread file) and writes only into its user's folders.
 #   instalacja.sh <build dir> [cmake]
 set -u
 build=$(cd "$1" && pwd)
 cmake=${2:-cmake}
 pref="$build/test instalacji"   # a blank in the prefix on purpose
-folder="$pref/lib/lomi"
+folder="$pref/share/lomi"
 bledy=0
 zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
 jest() { [ -e "$1" ] || zle "brak $1"; }
@@ -20,16 +20,17 @@ if ! "$cmake" --install "$build" --prefix "$pref" >"$build/instalacja.log" 2>&1;
     exit 1
 fi
 
-# The program folder.
-[ -x "$folder/lomi" ] || zle "program $folder/lomi nie jest wykonywalny"
+# The executable and what ships with it.
+[ -x "$pref/bin/lomi" ] || zle "program $pref/bin/lomi nie jest wykonywalny"
+[ ! -e "$pref/lib/lomi" ] || zle "nic nie powinno leżeć w lib/lomi"
+jest "$pref/share/man/pl/man1/lomi.1.gz"
+jest "$pref/share/doc/lomi/copyright"
 for f in Data/karty.db tmptlo.bmp ankieta.rtf help/Lomihlp.html help/samouczek.html \
          help/literatura.html help/dodatki.html miniatury/1uklad.jpg miniatury/16uklad.jpg; do
     jest "$folder/$f"
 done
 [ -d "$folder/dodatki" ] && [ -n "$(ls -A "$folder/dodatki")" ] || zle "brak przykładowych dodatków"
-[ -d "$folder/Save" ] || zle "brak folderu Save"
-[ -z "$(ls -A "$folder/Save" 2>/dev/null)" ] || zle "Save nie jest pusty: $(ls "$folder/Save")"
-for f in Lomi.ini tmp.bmp Data/karty.db.nowa; do
+for f in Save Lomi.ini tmp.bmp lomi; do
     [ ! -e "$folder/$f" ] || zle "$f nie powinien być zainstalowany"
 done
 cmp -s "$folder/Data/karty.db" "$build/Lomi/Data/karty.db" || zle "karty.db różni się od zbudowanego"
@@ -58,7 +59,7 @@ if [ -f "$wpis" ]; then
         zle "brak desktop-file-validate (pakiet desktop-file-utils)"
     fi
     grep -qx "Exec=\"$pref/bin/lomi\" %f" "$wpis" || zle "zły wiersz Exec: $(grep ^Exec= "$wpis")"
-    grep -qx "Path=$folder" "$wpis" || zle "zły wiersz Path: $(grep ^Path= "$wpis")"
+    ! grep -q "^Path=" "$wpis" || zle "zbędny wiersz Path: $(grep ^Path= "$wpis")"
     grep -qx "MimeType=application/x-lomi-rozklad;" "$wpis" || zle "brak MimeType"
     grep -qx "Icon=lomi" "$wpis" || zle "brak Icon=lomi"
 else
@@ -95,11 +96,17 @@ le32 1; le32 5; le32 0
 
 unset LOMI_POMIAR_STARTU
 export QT_QPA_PLATFORM=offscreen
-# Started through the launcher by its own link, from elsewhere: it must
-# still find its folder, open its store and show its window (the start-up
+# The user's folders of this check, not the caller's.
+dom="$dane/dom"
+mkdir -p "$dom"
+export HOME="$dom" XDG_CONFIG_HOME="$dom/konfiguracja" XDG_DATA_HOME="$dom/dane"
+# Started by a link of its own, from elsewhere: it must still find what was
+# installed with it, open its store and show its window (the start-up
 # measurement ends the program at the first paint; a store that cannot be
 # opened would stop at a message instead and run into the timeout).
 ln -s "$pref/bin/lomi" "$dane/lomi-link"
+sleep 1
+touch "$dane/przed-uruchomieniem"
 wyjscie=$(cd "$dane" && LOMI_POMIAR_STARTU=1 timeout 20 ./lomi-link 2>&1)
 kod=$?
 [ $kod -eq 0 ] && echo "$wyjscie" | grep -q '^POMIAR_STARTU ' ||
@@ -108,18 +115,9 @@ kod=$?
 (cd "$dane" && timeout 5 "$pref/bin/lomi" "$rozklad" >"$dane/wyjscie.txt" 2>&1)
 kod=$?
 [ $kod -eq 124 ] || zle "program z plikiem układu zakończył się kodem $kod: $(cat "$dane/wyjscie.txt")"
-[ ! -e "$folder/Lomi.ini" ] || zle "program zapisał Lomi.ini, choć nie zamknięto okna"
-
-# Installing again (an update) keeps what the user changed through the
-# program: imported decks in the store and the chosen background.
-printf 'zmiana' >>"$folder/Data/karty.db"
-printf 'zmiana' >>"$folder/tmptlo.bmp"
-cp "$folder/Data/karty.db" "$dane/karty.db.uzytkownika"
-cp "$folder/tmptlo.bmp" "$dane/tmptlo.bmp.uzytkownika"
-"$cmake" --install "$build" --prefix "$pref" >"$build/instalacja.log" 2>&1 || zle "ponowna instalacja nie powiodła się"
-cmp -s "$folder/Data/karty.db" "$dane/karty.db.uzytkownika" || zle "ponowna instalacja nadpisała karty.db użytkownika"
-cmp -s "$folder/tmptlo.bmp" "$dane/tmptlo.bmp.uzytkownika" || zle "ponowna instalacja nadpisała tmptlo.bmp użytkownika"
-cmp -s "$folder/Data/karty.db.nowa" "$build/Lomi/Data/karty.db" || zle "nowy magazyn nie leży obok jako karty.db.nowa"
+[ ! -e "$dom/konfiguracja/lomi/Lomi.ini" ] || zle "program zapisał Lomi.ini, choć nie zamknięto okna"
+cmp -s "$dom/dane/lomi/Data/karty.db" "$build/Lomi/Data/karty.db" || zle "magazyn użytkownika nie jest kopią dostarczonego"
+[ -z "$(find "$pref" -newer "$dane/przed-uruchomieniem")" ] || zle "program zapisał coś w $pref: $(find "$pref" -newer "$dane/przed-uruchomieniem")"
 
 if [ $bledy -ne 0 ]; then
     echo "$bledy błędów"
