@@ -5,11 +5,14 @@
 set -eu
 cd "$(dirname "$0")"
 
-PAKIETY="cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2 poppler-utils desktop-file-utils"
+PAKIETY="cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2"
+# The tests also read PDFs, check the desktop files and build and check the
+# Debian package.
+PAKIETY_TESTOW="poppler-utils desktop-file-utils dpkg-dev file lintian"
 
 zainstaluj() {
     brak=""
-    for p in $PAKIETY; do
+    for p in "$@"; do
         dpkg -s "$p" >/dev/null 2>&1 || brak="$brak $p"
     done
     [ -z "$brak" ] && return 0
@@ -19,20 +22,22 @@ zainstaluj() {
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $brak
 }
 
-zbuduj() {
+skonfiguruj() {
     [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    cmake --build build -j"$(nproc)"
 }
 
 case "${1:-}" in
 start)
-    zainstaluj
-    zbuduj
+    zainstaluj $PAKIETY
+    skonfiguruj
+    # Only the program and its card store, not the tests and the benchmark.
+    cmake --build build -j"$(nproc)" --target lomi
     exec build/Lomi/lomi
     ;;
 test)
-    zainstaluj
-    zbuduj
+    zainstaluj $PAKIETY $PAKIETY_TESTOW
+    skonfiguruj
+    cmake --build build -j"$(nproc)"
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
 *)
