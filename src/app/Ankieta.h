@@ -1,4 +1,6 @@
 #pragma once
+#include "app/foldery.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -13,7 +15,7 @@ public:
     QPushButton *Otworz = nullptr;
     QPushButton *Anuluj = nullptr;
     // The document; a bare name is looked for in the current working folder.
-    QString Dokument = QStringLiteral("ankieta.rtf");
+    QString Dokument = FolderyProgramu::Przenosne(QString()).Ankieta();
     // Asks the desktop to open the document; false (and a report) when it cannot.
     bool OtworzAnkiete();
 };

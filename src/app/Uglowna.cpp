@@ -305,11 +305,11 @@ void TForm1::ZbudujPolecenia()
     polecenie(SpeedButton4, &QToolButton::clicked, &TForm1::DrukujClick);
     polecenie(SpeedButton12, &QToolButton::clicked, &TForm1::ZmienUstawienia);
     polecenie(Wyjcie1, &QAction::triggered, &TForm1::Wyjscie);
-    auto pomocDok = [this] { OtworzDokument(QStringLiteral("Lomihlp.html")); };
+    auto pomocDok = [this] { OtworzDokument(DokumentyPomocy::Instrukcja); };
     connect(Help2, &QAction::triggered, this, pomocDok);
     connect(SpeedButton9, &QToolButton::clicked, this, pomocDok);
-    connect(Samouczek1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("samouczek.html")); });
-    connect(Literatura1, &QAction::triggered, this, [this] { OtworzDokument(QStringLiteral("literatura.html")); });
+    connect(Samouczek1, &QAction::triggered, this, [this] { OtworzDokument(DokumentyPomocy::Samouczek); });
+    connect(Literatura1, &QAction::triggered, this, [this] { OtworzDokument(DokumentyPomocy::Literatura); });
     auto oProgramie = [this] {
         if (m_okna.About)
             m_okna.About->exec();
@@ -489,7 +489,7 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         auto *w = qobject_cast<QWidget *>(o);
         QWidget *fokus = QApplication::focusWidget();
         if (w && w->window() == this && !k->isAutoRepeat() && (w == fokus || (!fokus && w == this))) {
-            OtworzDokument(QStringLiteral("Lomihlp.html"));
+            OtworzDokument(DokumentyPomocy::Instrukcja);
         }
     }
     // F10 opens the menu bar from the keyboard (the menus carry no mnemonics:

@@ -15,6 +15,14 @@
 // where it was installed; what the program writes belongs to the user who
 // runs it, in the XDG folders, so that users of one computer do not share
 // settings and nobody needs to write under /usr.
+// The help documents, in help/.
+namespace DokumentyPomocy {
+inline const QString Instrukcja = QStringLiteral("Lomihlp.html");
+inline const QString Samouczek = QStringLiteral("samouczek.html");
+inline const QString Literatura = QStringLiteral("literatura.html");
+inline const QString Dodatki = QStringLiteral("dodatki.html");
+}
+
 class FolderyProgramu
 {
 public:
