@@ -1,0 +1,34 @@
+#include "app/pomoc.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString FolderPomocy(const QString &katalogProgramu)
+{
+    return katalogProgramu + QStringLiteral("/help/");
+}
+
+QString SciezkaDokumentu(const QString &katalogProgramu, DokumentPomocy dokument)
+{
+    switch (dokument) {
+    case DokumentPomocy::Samouczek:
+        return FolderPomocy(katalogProgramu) + QStringLiteral("samouczek.html");
+    case DokumentPomocy::Literatura:
+        return FolderPomocy(katalogProgramu) + QStringLiteral("literatura.html");
+    case DokumentPomocy::Pomoc:
+        break;
+    }
+    return FolderPomocy(katalogProgramu) + QStringLiteral("Lomihlp.html");
+}
+
+bool StronaPomocy(const QUrl &cel, const QString &folderPomocy)
+{
+    if (!cel.isLocalFile())
+        return false;
+    const QFileInfo plik(cel.toLocalFile());
+    const QString rozszerzenie = plik.suffix().toLower();
+    if (rozszerzenie != QLatin1String("html") && rozszerzenie != QLatin1String("htm"))
+        return false;
+    // Compared as absolute, cleaned paths: "../" cannot lead out of the folder.
+    return QDir::cleanPath(plik.absolutePath()) == QDir::cleanPath(QFileInfo(folderPomocy).absoluteFilePath());
+}
