@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 // The main window's commands that are not about the spread itself: help
 // window, F1, about box, questionnaire, minimising, print preview.
@@ -254,6 +255,65 @@ private slots:
         QVERIFY(f()->isVisible());
         f()->Okna().Ustawienia->UstawIndeksMinimalizacji(1);
         f()->showMaximized();
+    }
+
+    void zwyklaMinimalizacjaNieWypelniaUstawien()
+    {
+        // A choice left in the settings window with Anuluj: spread 6, while
+        // the setting stays at 1.
+        f()->NastUklad = 1;
+        f()->Okna().Ustawienia->UstawIndeksUkladu(5);
+        // The window system's show after an ordinary minimise and restore.
+        QShowEvent przywrocenie;
+        QSpontaneKeyEvent::setSpontaneous(&przywrocenie);
+        static_cast<QObject *>(f())->event(&przywrocenie);
+        QCOMPARE(f()->Okna().Ustawienia->IndeksUkladu(), 5);
+        // Shown again by the program after it was hidden: filled again.
+        f()->hide();
+        f()->show();
+        QCOMPARE(f()->Okna().Ustawienia->IndeksUkladu(), 0);
+    }
+
+    void powrotZObszaruPowiadomienJakPrzedMinimalizacja_data()
+    {
+        QTest::addColumn<bool>("zmaksymalizowane");
+        QTest::addRow("a restored window comes back restored") << false;
+        QTest::addRow("a maximised window comes back maximised") << true;
+    }
+    void powrotZObszaruPowiadomienJakPrzedMinimalizacja()
+    {
+        QFETCH(bool, zmaksymalizowane);
+        if (zmaksymalizowane)
+            f()->showMaximized();
+        else
+            f()->showNormal();
+        QCOMPARE(f()->isMaximized(), zmaksymalizowane);
+        f()->showMinimized();
+        f()->SchowajDoTraya();
+        QTRY_VERIFY(!f()->isVisible());
+        f()->Okna().Ustawienia->UstawIndeksUkladu(5);
+        f()->WrocZTraya();
+        QVERIFY(f()->isVisible());
+        QVERIFY(!f()->isMinimized());
+        QCOMPARE(f()->isMaximized(), zmaksymalizowane);
+        QCOMPARE(f()->Okna().Ustawienia->IndeksUkladu(), f()->NastUklad - 1); // filled on the way back
+        f()->showMaximized();
+    }
+
+    void podpisyOkienToIchWlasneTeksty()
+    {
+        // The desktop appends the application's display name to a caption
+        // once one is set; the program leaves it unset, so that each
+        // caption stays its own text alone.
+        const QString nazwa = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("inna nazwa"));
+        const QString wyswietlana = QGuiApplication::applicationDisplayName();
+        QCoreApplication::setApplicationName(nazwa);
+        QCOMPARE(wyswietlana, QStringLiteral("inna nazwa"));
+        QCOMPARE(f()->windowTitle(), QString("Lomi"));
+        QCOMPARE(f()->Okna().Ustawienia->windowTitle(), QString("Ustawienia"));
+        QCOMPARE(f()->Okna().About->windowTitle(), QString("O programie"));
+        QCOMPARE(f()->Okna().Ankieta->windowTitle(), QString("Ankieta"));
     }
 
     void podgladWydrukuPokazujeRozklad()
