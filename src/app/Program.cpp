@@ -43,7 +43,8 @@ bool TProgram::Uruchom(const QString &katalogProgramu, QString *blad)
     splash->show();
     splash->Label1->repaint();
     QApplication::setApplicationName(QStringLiteral("Lomi"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lomi"));
+    // No display name: the desktop would append " — Lomi" to every dialog's
+    // caption. The title "Lomi" of message boxes is set where they are made.
     try {
         m_form1 = std::make_unique<TForm1>(katalogProgramu);
         const FolderyProgramu foldery = m_form1->Foldery();

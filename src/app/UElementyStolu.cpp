@@ -43,7 +43,7 @@ public:
     void doAction(const QString &akcja) override
     {
         auto *karta = static_cast<TObrazKarty *>(widget());
-        if (!karta->isEnabled())
+        if (!karta->isEnabled() || karta->Obraz().isNull())
             return;
         if (akcja == pressAction())
             emit karta->Kliknieto(karta->Pozycja());
@@ -71,7 +71,7 @@ TObrazKarty::TObrazKarty(int pozycja, QWidget *rodzic) : QWidget(rodzic), m_pozy
     }();
     Q_UNUSED(zarejestrowana);
     setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::StrongFocus);
+    setFocusPolicy(Qt::NoFocus); // until it shows a card
     m_menu = new QMenu(this);
     m_odwroc = m_menu->addAction(QStringLiteral("Odwróć"));
     m_wymien = m_menu->addAction(QStringLiteral("Wymień kartę"));
@@ -85,6 +85,13 @@ TObrazKarty::TObrazKarty(int pozycja, QWidget *rodzic) : QWidget(rodzic), m_pozy
 void TObrazKarty::UstawObraz(const QImage &obraz)
 {
     m_obraz = obraz;
+    // Only a card that is shown can be reached from the keyboard: a position
+    // still waiting for its card during a deal must not be opened or turned.
+    if (!m_rozciagniety) {
+        setFocusPolicy(obraz.isNull() ? Qt::NoFocus : Qt::StrongFocus);
+        if (obraz.isNull() && hasFocus())
+            focusNextChild();
+    }
     if (!m_rozciagniety)
         resize(obraz.isNull() ? QSize(0, 0) : obraz.size());
     update();
@@ -121,7 +128,7 @@ void TObrazKarty::mouseReleaseEvent(QMouseEvent *e)
 
 void TObrazKarty::contextMenuEvent(QContextMenuEvent *e)
 {
-    if (!isEnabled())
+    if (!isEnabled() || m_obraz.isNull())
         return;
     m_menu->popup(e->reason() == QContextMenuEvent::Mouse ? e->globalPos() : mapToGlobal(rect().center()));
 }
@@ -144,6 +151,10 @@ void TObrazKarty::focusOutEvent(QFocusEvent *e)
 
 void TObrazKarty::keyPressEvent(QKeyEvent *e)
 {
+    if (m_obraz.isNull()) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
     // Keyboard users open the card with Enter or Space and its menu with
     // Shift+F10 (the menu key reaches contextMenuEvent by itself).
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space) {

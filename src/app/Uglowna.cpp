@@ -3,6 +3,7 @@
 #include "app/Ankieta.h"
 #include "app/UAbout.h"
 #include "app/UElementyStolu.h"
+#include "app/UPomoc.h"
 #include "app/ikony.h"
 #include "app/komunikaty.h"
 #include "description/UPowieksz.h"
@@ -99,7 +100,7 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
     static_cast<Ustawienia &>(*this) = Ustawienia();
     WczytajUstawienia(Foldery().PlikUstawien(), *this);
     // 7. the background cache; any failure leaves the plain background colour
-    const QImage tlo(Foldery().PlikTlaDoOdczytu());
+    const QImage tlo = ObrazZPliku(Foldery().PlikTlaDoOdczytu());
     if (!tlo.isNull())
         Image16->UstawObraz(tlo);
     // 8-10. help, store and dialog folders are taken from Foldery() when used.
@@ -305,11 +306,11 @@ void TForm1::ZbudujPolecenia()
     polecenie(SpeedButton4, &QToolButton::clicked, &TForm1::DrukujClick);
     polecenie(SpeedButton12, &QToolButton::clicked, &TForm1::ZmienUstawienia);
     polecenie(Wyjcie1, &QAction::triggered, &TForm1::Wyjscie);
-    auto pomocDok = [this] { OtworzDokument(DokumentyPomocy::Instrukcja); };
+    auto pomocDok = [this] { PokazPomoc(DokumentPomocy::Pomoc); };
     connect(Help2, &QAction::triggered, this, pomocDok);
     connect(SpeedButton9, &QToolButton::clicked, this, pomocDok);
-    connect(Samouczek1, &QAction::triggered, this, [this] { OtworzDokument(DokumentyPomocy::Samouczek); });
-    connect(Literatura1, &QAction::triggered, this, [this] { OtworzDokument(DokumentyPomocy::Literatura); });
+    connect(Samouczek1, &QAction::triggered, this, [this] { PokazPomoc(DokumentPomocy::Samouczek); });
+    connect(Literatura1, &QAction::triggered, this, [this] { PokazPomoc(DokumentPomocy::Literatura); });
     auto oProgramie = [this] {
         if (m_okna.About)
             m_okna.About->exec();
@@ -329,10 +330,13 @@ void TForm1::ZbudujPolecenia()
         a->setEnabled(false);
 }
 
-void TForm1::OtworzDokument(const QString &nazwa)
+void TForm1::PokazPomoc(DokumentPomocy dokument)
 {
-    // The desktop's answer is ignored: a missing document gives no message of ours.
-    OtworzDokumentPulpitu(QUrl::fromLocalFile(Foldery().DokumentPomocy(nazwa)));
+    // The program's own help window: it needs no browser on the desktop and
+    // goes with the main window.
+    if (!m_pomoc)
+        m_pomoc = new TFPomoc(Foldery().FolderPomocy(), this);
+    m_pomoc->Pokaz(Foldery().Dokument(dokument));
 }
 
 void TForm1::UstawPrzyciski(bool wlacz)
@@ -475,7 +479,11 @@ void TForm1::UkryjRamki()
 void TForm1::showEvent(QShowEvent *e)
 {
     QMainWindow::showEvent(e);
-    WypelnijUstawienia();
+    // Only a show of the program (start-up, back from the notification area)
+    // fills the settings window; the window system's show after an ordinary
+    // minimise would throw away a choice the user left there with Anuluj.
+    if (!e->spontaneous())
+        WypelnijUstawienia();
 }
 
 bool TForm1::eventFilter(QObject *o, QEvent *e)
@@ -489,7 +497,7 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         auto *w = qobject_cast<QWidget *>(o);
         QWidget *fokus = QApplication::focusWidget();
         if (w && w->window() == this && !k->isAutoRepeat() && (w == fokus || (!fokus && w == this))) {
-            OtworzDokument(DokumentyPomocy::Instrukcja);
+            PokazPomoc(DokumentPomocy::Pomoc);
         }
     }
     // F10 opens the menu bar from the keyboard (the menus carry no mnemonics:
@@ -531,6 +539,8 @@ void TForm1::closeEvent(QCloseEvent *e)
         m_tray->hide();
     if (m_okna.Powieksz)
         m_okna.Powieksz->hide();
+    if (m_pomoc)
+        m_pomoc->close(); // help does not outlive the program
     qApp->quit();
 }
 
@@ -541,14 +551,21 @@ void TForm1::Wyjscie()
     m_konczy = true;
     if (m_tray)
         m_tray->hide();
+    if (m_pomoc)
+        m_pomoc->close();
     QCoreApplication::exit(0);
 }
 
 void TForm1::changeEvent(QEvent *e)
 {
     QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized))
+    if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMinimized)) {
+        // Kept for the way back from the notification area; the window system
+        // may drop the maximised flag together with the minimise.
+        const auto stary = static_cast<QWindowStateChangeEvent *>(e)->oldState();
+        m_stanPrzedMinimalizacja = (stary | windowState()) & (Qt::WindowMaximized | Qt::WindowFullScreen);
         Minimalizuj();
+    }
 }
 
 void TForm1::Minimalizuj()
@@ -560,21 +577,32 @@ void TForm1::Minimalizuj()
     // ordinary minimise stands then.
     if (!QSystemTrayIcon::isSystemTrayAvailable())
         return;
+    SchowajDoTraya();
+}
+
+void TForm1::SchowajDoTraya()
+{
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(windowIcon(), this);
         m_tray->setToolTip(QStringLiteral("Lomi"));
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
-            if (r == QSystemTrayIcon::Trigger) {
-                showNormal();
-                setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
-                raise();
-                activateWindow();
-                m_tray->hide();
-            } else if (r == QSystemTrayIcon::Context) {
+            if (r == QSystemTrayIcon::Trigger)
+                WrocZTraya();
+            else if (r == QSystemTrayIcon::Context)
                 hide();
-            }
         });
     }
     m_tray->show();
     QTimer::singleShot(0, this, [this] { hide(); });
+}
+
+void TForm1::WrocZTraya()
+{
+    // Back as it was when it went: maximised or in its restored size.
+    setWindowState(m_stanPrzedMinimalizacja);
+    show();
+    raise();
+    activateWindow();
+    if (m_tray)
+        m_tray->hide();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/foldery.h"
 #include "app/plikustawien.h"
+#include "app/pomoc.h"
 #include "spread/pozycje.h"
 
 #include <QMainWindow>
@@ -25,6 +26,7 @@ class TFWydruki;
 class TFAbout;
 class TFAdd;
 class TFormAnkieta;
+class TFPomoc;
 class WyborPliku;
 
 // The windows created after the main window, handed over once they exist.
@@ -116,7 +118,7 @@ public:
     // --- dealing and display ---
     void LosujKarty();
     void PokazKarte(int p);
-    void PokazKarty();
+    bool PokazKarty(); // false: stopped by the end of the program or a newer showing
     void OdwrocObrazek(int i);
     void OdswiezNazwyKart();
     void UstawPodpowiedzi();
@@ -144,6 +146,15 @@ public:
     // Runs a handler under the general failure report.
     template <typename F> void Bezpiecznie(F &&f);
 
+    // Shows a help document in the help window, made on first use.
+    void PokazPomoc(DokumentPomocy dokument);
+    TFPomoc *OknoPomocy() const { return m_pomoc; } // null until help was first asked for
+
+    // The notification area: the window goes there on minimise (when the
+    // settings window asks for it) and comes back on a left click on the icon.
+    void SchowajDoTraya();
+    void WrocZTraya();
+
     // True once the program is ending; a deal in progress stops showing cards.
     bool Konczy() const { return m_konczy; }
 
@@ -163,7 +174,6 @@ private:
     void ZbudujOkno();
     void ZbudujPolecenia();
     void RozmiescElementy();
-    void OtworzDokument(const QString &nazwa); // a document of help/
     void Minimalizuj();
     void Wyjscie();
 
@@ -172,6 +182,8 @@ private:
     WyborPliku *m_wybor = nullptr;
     std::unique_ptr<WyborPliku> m_wyborDomyslny;
     QSystemTrayIcon *m_tray = nullptr;
+    TFPomoc *m_pomoc = nullptr;
+    Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;
     std::array<QPoint, 16> m_miejsca{}; // top-left corners of the card images
     int m_numerPokazu = 0;               // a newer showing stops an older one
     bool m_konczy = false;

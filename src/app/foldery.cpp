@@ -69,9 +69,24 @@ QString FolderyProgramu::Wysylany(const QString &wzgledna) const
     return (Przenosny() ? m_katalog : m_wysylany) + QLatin1Char('/') + wzgledna;
 }
 
-QString FolderyProgramu::DokumentPomocy(const QString &nazwa) const
+QString FolderyProgramu::FolderPomocy() const
 {
-    return Wysylany(QStringLiteral("help/") + nazwa);
+    return Wysylany(QStringLiteral("help/"));
+}
+
+QString FolderyProgramu::Dokument(DokumentPomocy dokument) const
+{
+    switch (dokument) {
+    case DokumentPomocy::Samouczek:
+        return FolderPomocy() + QStringLiteral("samouczek.html");
+    case DokumentPomocy::Literatura:
+        return FolderPomocy() + QStringLiteral("literatura.html");
+    case DokumentPomocy::Dodatki:
+        return FolderPomocy() + QStringLiteral("dodatki.html");
+    case DokumentPomocy::Pomoc:
+        break;
+    }
+    return FolderPomocy() + QStringLiteral("Lomihlp.html");
 }
 
 QString FolderyProgramu::Miniatura(int nrUkladu) const

@@ -15,13 +15,8 @@
 // where it was installed; what the program writes belongs to the user who
 // runs it, in the XDG folders, so that users of one computer do not share
 // settings and nobody needs to write under /usr.
-// The help documents, in help/.
-namespace DokumentyPomocy {
-inline const QString Instrukcja = QStringLiteral("Lomihlp.html");
-inline const QString Samouczek = QStringLiteral("samouczek.html");
-inline const QString Literatura = QStringLiteral("literatura.html");
-inline const QString Dodatki = QStringLiteral("dodatki.html");
-}
+// The help documents that come with the program, in its folder "help".
+enum class DokumentPomocy { Pomoc, Samouczek, Literatura, Dodatki };
 
 class FolderyProgramu
 {
@@ -45,7 +40,8 @@ public:
     void UstawKatalogProgramu(const QString &katalog) { m_katalog = katalog; }
 
     // --- shipped, read only ---
-    QString DokumentPomocy(const QString &nazwa) const; // "Lomihlp.html", ...
+    QString FolderPomocy() const; // with a trailing separator
+    QString Dokument(DokumentPomocy dokument) const;
     QString Miniatura(int nrUkladu) const;              // 1..16
     QString FolderDodatkow() const;
     QString Ankieta() const;

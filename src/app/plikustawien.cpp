@@ -1,6 +1,7 @@
 #include "app/plikustawien.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -98,6 +99,10 @@ void CzytajUstawienia(const QByteArray &tresc, Ustawienia &u)
 
 void WczytajUstawienia(const QString &sciezka, Ustawienia &u)
 {
+    // A pipe or a device in place of the file reads as no file: opening a
+    // pipe would block the start-up until some writer appears.
+    if (!QFileInfo(sciezka).isFile())
+        return;
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly))
         return;

@@ -128,7 +128,8 @@ void TFPowieksz::WypiszOpis()
     const int p = m_glowna.WybranaPozycja;
     const int nrKarty = (p >= 1 && p <= 15) ? m_glowna.Pozycje[size_t(p)].NrKarty : 0;
     QStringList linie;
-    linie << QStringLiteral("%1 (%2)").arg(NazwaWOpisie).arg(p) << QStringLiteral(" ")
+    // Concatenated, not QString::arg: a "%1" in a card name stays as it is.
+    linie << NazwaWOpisie + QStringLiteral(" (") + QString::number(p) + QLatin1Char(')') << QStringLiteral(" ")
           << (OdwroconaWOpisie ? QStringLiteral("Pozycja odwrócona: ") : QStringLiteral("Pozycja prosta: "));
     QString znaczenie = m_magazyn.ZnaczenieKarty(nrKarty, OdwroconaWOpisie);
     if (!znaczenie.isEmpty()) {

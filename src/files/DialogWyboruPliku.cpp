@@ -12,7 +12,8 @@ QString Wybrany(QFileDialog& dialog)
 }
 
 // Qt's open dialog has no read-only check box, so nothing needs hiding.
-QString Otworz(QWidget* rodzic, const QString& filtr, const QString& folderStartowy)
+QString Otworz(QWidget* rodzic, const QString& filtr, const QString& folderStartowy,
+               const QString& proponowanaNazwa = {})
 {
     QFileDialog dialog(rodzic);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -20,6 +21,8 @@ QString Otworz(QWidget* rodzic, const QString& filtr, const QString& folderStart
     if (!filtr.isEmpty())
         dialog.setNameFilter(filtr);
     dialog.setDirectory(folderStartowy);
+    if (!proponowanaNazwa.isEmpty())
+        dialog.selectFile(proponowanaNazwa);
     return Wybrany(dialog);
 }
 
@@ -41,9 +44,9 @@ QString DialogWyboruPliku::PlikDoZapisu(QWidget* rodzic, const QString& filtr,
 }
 
 QString DialogWyboruPliku::PlikDoOdczytu(QWidget* rodzic, const QString& filtr,
-                                         const QString& folderStartowy)
+                                         const QString& proponowanaNazwa, const QString& folderStartowy)
 {
-    return Otworz(rodzic, filtr, folderStartowy);
+    return Otworz(rodzic, filtr, folderStartowy, proponowanaNazwa);
 }
 
 QString DialogWyboruPliku::DowolnyPlik(QWidget* rodzic, const QString& folderStartowy)

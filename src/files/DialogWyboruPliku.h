@@ -6,6 +6,7 @@ class DialogWyboruPliku : public WyborPliku {
 public:
     QString PlikDoZapisu(QWidget* rodzic, const QString& filtr, const QString& proponowanaNazwa,
                          const QString& rozszerzenie, const QString& folderStartowy) override;
-    QString PlikDoOdczytu(QWidget* rodzic, const QString& filtr, const QString& folderStartowy) override;
+    QString PlikDoOdczytu(QWidget* rodzic, const QString& filtr, const QString& proponowanaNazwa,
+                          const QString& folderStartowy) override;
     QString DowolnyPlik(QWidget* rodzic, const QString& folderStartowy) override;
 };

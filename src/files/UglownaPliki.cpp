@@ -41,7 +41,7 @@ void TForm1::ZapiszUklad()
 void TForm1::OtworzUklad()
 {
     const QString sciezka = Wybor()
-                                .PlikDoOdczytu(this, FiltrUkladow, Foldery().FolderZapisu());
+                                .PlikDoOdczytu(this, FiltrUkladow, NazwaPlikuUkladu, Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     WczytajUklad(sciezka);
@@ -62,6 +62,7 @@ void TForm1::WczytajUklad(const QString &sciezka)
     AktualnaTalia = s.AktualnaTalia;
     AktualnyUklad = s.AktualnyUklad;
     ++m_numerPokazu; // a deal still showing its cards stops
+    UkryjRamki(); // the frames of an arrangement do not belong to this spread
     for (int p = 1; p <= 15; ++p) {
         Obrazki[p]->UstawObraz(QImage());
         Obrazki[p]->setToolTip(QString());

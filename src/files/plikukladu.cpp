@@ -2,6 +2,7 @@
 #include "files/zapisbezpieczny.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 
 namespace {
@@ -79,6 +80,13 @@ bool ZapiszUkladDoPliku(const QString& sciezka, const StanUkladu& s, QString* bl
 
 bool WczytajUkladZPliku(const QString& sciezka, StanUkladu& s, QString* blad)
 {
+    // A pipe, a device or a folder is no spread file; a pipe is not even
+    // opened, as that would wait for a writer for ever.
+    const QFileInfo info(sciezka);
+    if (info.exists() && !info.isFile()) {
+        UstawBlad(blad, QStringLiteral("To nie jest zwykły plik: %1").arg(sciezka));
+        return false;
+    }
     // Reading needs no write access: a read-only spread file opens as well.
     QFile plik(sciezka);
     if (!plik.open(QIODevice::ReadOnly)) {

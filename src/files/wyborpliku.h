@@ -20,8 +20,10 @@ public:
     // existing file is replaced.
     virtual QString PlikDoZapisu(QWidget* rodzic, const QString& filtr, const QString& proponowanaNazwa,
                                  const QString& rozszerzenie, const QString& folderStartowy) = 0;
-    // Open: only a file that exists is accepted.
-    virtual QString PlikDoOdczytu(QWidget* rodzic, const QString& filtr, const QString& folderStartowy) = 0;
+    // Open: only a file that exists is accepted; proponowanaNazwa stands in
+    // the name field.
+    virtual QString PlikDoOdczytu(QWidget* rodzic, const QString& filtr, const QString& proponowanaNazwa,
+                                  const QString& folderStartowy) = 0;
     // Any existing file, without a filter.
     virtual QString DowolnyPlik(QWidget* rodzic, const QString& folderStartowy) = 0;
 };

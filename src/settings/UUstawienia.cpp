@@ -369,7 +369,7 @@ QString TFUstawienia::FolderDodatkow() const
 
 void TFUstawienia::ImportujTalie()
 {
-    Komunikat(this, PodpowiedzImportuTalii(m_glowna.Foldery().DokumentPomocy(DokumentyPomocy::Dodatki)));
+    Komunikat(this, PodpowiedzImportuTalii(m_glowna.Foldery().Dokument(DokumentPomocy::Dodatki)));
     const QString plik = m_wybor.DowolnyPlik(this, FolderDodatkow());
     if (plik.isEmpty())
         return;
@@ -384,7 +384,7 @@ void TFUstawienia::ImportujTalie()
 
 void TFUstawienia::ImportujTla()
 {
-    Komunikat(this, PodpowiedzImportuTel(m_glowna.Foldery().DokumentPomocy(DokumentyPomocy::Dodatki)));
+    Komunikat(this, PodpowiedzImportuTel(m_glowna.Foldery().Dokument(DokumentPomocy::Dodatki)));
     const QString plik = m_wybor.DowolnyPlik(this, FolderDodatkow());
     if (plik.isEmpty())
         return;

@@ -44,7 +44,7 @@ void TForm1::PokazKarte(int p)
     Panel2->raise();
 }
 
-void TForm1::PokazKarty()
+bool TForm1::PokazKarty()
 {
     const int numer = ++m_numerPokazu;
     for (int p = 1; p <= 15; ++p)
@@ -59,8 +59,9 @@ void TForm1::PokazKarty()
         // The pause runs the event loop: the program may be ending, or a newer
         // showing (a file opened meanwhile) owns the table now.
         if (m_konczy || numer != m_numerPokazu)
-            return;
+            return false;
     }
+    return true;
 }
 
 void TForm1::OdwrocObrazek(int i)
@@ -133,8 +134,9 @@ void TForm1::NowyRozklad()
         } else {
             LabelNazwaRozkl->setText(NazwaUkladu(AktualnyUklad));
         }
-        // 5. the table is cleared
+        // 5. the table is cleared, frames of an earlier arrangement too
         ++m_numerPokazu; // stops a showing still in progress
+        UkryjRamki();
         for (int p = 1; p <= 15; ++p) {
             Obrazki[p]->UstawObraz(QImage());
             Obrazki[p]->setEnabled(false);
@@ -145,8 +147,9 @@ void TForm1::NowyRozklad()
         UstawEtykiety();
         if (UlozenieLosowo) {
             LosujKarty();
-            PokazKarty();
-            if (m_konczy)
+            // A deal that a newer spread or file replaced while it showed its
+            // cards leaves the commands to the one that owns the table now.
+            if (!PokazKarty())
                 return;
             UstawPrzyciski(true);
         } else {

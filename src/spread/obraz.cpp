@@ -1,5 +1,7 @@
 #include "spread/obraz.h"
 
+#include <QFileInfo>
+
 QImage ObrazZBajtow(const QByteArray &bmp)
 {
     if (bmp.isEmpty())
@@ -16,4 +18,11 @@ QImage OdwrocObraz(const QImage &obraz)
     if (obraz.isNull())
         return QImage();
     return obraz.mirrored(true, true);
+}
+
+QImage ObrazZPliku(const QString &sciezka)
+{
+    if (!QFileInfo(sciezka).isFile())
+        return QImage();
+    return QImage(sciezka);
 }

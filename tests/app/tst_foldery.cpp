@@ -56,7 +56,7 @@ private slots:
         wiersz("portable store is the program's Data folder", p, p.FolderMagazynu(), k + "/Data/");
         wiersz("portable background cache lies in the program folder", p, p.PlikTla(), k + "/tmptlo.bmp");
         wiersz("portable dialogs open in Save", p, p.FolderZapisu(), k + "/Save/");
-        wiersz("portable help lies in help", p, p.DokumentPomocy("Lomihlp.html"), k + "/help/Lomihlp.html");
+        wiersz("portable help lies in help", p, p.Dokument(DokumentPomocy::Pomoc), k + "/help/Lomihlp.html");
         wiersz("portable miniature lies in miniatury", p, p.Miniatura(16), k + "/miniatury/16uklad.jpg");
         wiersz("portable questionnaire is looked for in the working folder", p, p.Ankieta(), "ankieta.rtf");
         wiersz("installed settings lie in the config folder", z, z.PlikUstawien(), "/h/.config/lomi/Lomi.ini");
@@ -67,7 +67,7 @@ private slots:
         wiersz("installed background falls back to the shipped one", z, z.PlikTlaDoOdczytu(),
                "/usr/share/lomi/tmptlo.bmp");
         wiersz("installed dialogs open in the documents folder", z, z.FolderZapisu(), "/h/Documents/Lomi/");
-        wiersz("installed help is read where installed", z, z.DokumentPomocy("dodatki.html"),
+        wiersz("installed help is read where installed", z, z.Dokument(DokumentPomocy::Dodatki),
                "/usr/share/lomi/help/dodatki.html");
         wiersz("installed questionnaire is read where installed", z, z.Ankieta(), "/usr/share/lomi/ankieta.rtf");
         wiersz("installed miniature is read where installed", z, z.Miniatura(1), "/usr/share/lomi/miniatury/1uklad.jpg");

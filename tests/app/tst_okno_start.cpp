@@ -11,6 +11,47 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// A named pipe that counts who opens it for reading. A reader blocked in
+// open() is let go at once (the write end opens and closes), so a program
+// that would hang on the pipe is caught instead of hanging the test.
+class StrazPotoku
+{
+public:
+    explicit StrazPotoku(const QString &sciezka) : m_sciezka(QFile::encodeName(sciezka))
+    {
+        utworzony = mkfifo(m_sciezka.constData(), 0600) == 0;
+        m_watek = std::thread([this] {
+            while (!m_koniec) {
+                const int fd = ::open(m_sciezka.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ++otwarcia;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+        });
+    }
+    ~StrazPotoku()
+    {
+        m_koniec = true;
+        m_watek.join();
+    }
+    bool utworzony = false;
+    std::atomic<int> otwarcia{0};
+
+private:
+    QByteArray m_sciezka;
+    std::atomic<bool> m_koniec{false};
+    std::thread m_watek;
+};
+
 // Start-up of the whole program on a small program folder.
 class TestStart : public QObject
 {
@@ -113,6 +154,34 @@ private slots:
         }
         QVERIFY(ini.open(QIODevice::ReadOnly));
         QCOMPARE(ini.readAll(), przed); // byte for byte what it was at start
+    }
+
+    void potokWMiejscuPlikuNieBlokuje_data()
+    {
+        QTest::addColumn<QString>("plik");
+        QTest::addRow("a pipe in place of Lomi.ini gives the default settings") << "Lomi.ini";
+        QTest::addRow("a pipe in place of tmptlo.bmp gives the plain table") << "tmptlo.bmp";
+        QTest::addRow("a pipe named on the command line is a bad spread file") << "Save/potok.rzk";
+    }
+    void potokWMiejscuPlikuNieBlokuje()
+    {
+        QFETCH(QString, plik);
+        QTemporaryDir dir;
+        const QString folder = TestSupport::UtworzFolderProgramu(dir.path());
+        StrazPotoku potok(folder + "/" + plik);
+        QVERIFY(potok.utworzony);
+        TProgram program;
+        QVERIFY(program.Uruchom(folder, nullptr));
+        program.OtworzZArgumentow({folder + "/Save/potok.rzk"});
+        QCOMPARE(potok.otwarcia.load(), 0); // never opened: nothing could wait on it
+        TForm1 *f = program.Form1();
+        QVERIFY(f->isVisible());
+        QCOMPARE(f->Talia, Ustawienia().Talia);
+        QVERIFY(f->Image16->Obraz().isNull());
+        QCOMPARE(f->AktualnyUklad, 0);
+        // The command line names the pipe in every row; where it is no pipe,
+        // it is no file at all: the same message either way.
+        QCOMPARE(komunikaty, QStringList{" Zły format pliku !!!"});
     }
 
     void tloZPamieciPodrecznejLubKolorOkna()

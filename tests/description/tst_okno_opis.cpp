@@ -30,6 +30,8 @@ struct Karta
 // Meanings as the store keeps them: lines end in CR LF.
 const Karta Fehu{1, QStringLiteral("Fehu"), QStringLiteral("Dobytek.\r\nWpływ pieniędzy."), QStringLiteral("Strata."), 40};
 const Karta Uruz{2, QStringLiteral("Uruz"), QStringLiteral("Siła."), QStringLiteral("Słabość.\r\nChoroba."), 200};
+// A name that looks like placeholders: it must be shown literally.
+const Karta Znaki{3, QStringLiteral("Runa %2 i %1"), QStringLiteral("Znak."), QStringLiteral("Brak znaku."), 120};
 constexpr int Talia = 1;
 
 // A picture that differs in every corner, so a turn shows.
@@ -90,7 +92,7 @@ void TestOknoOpis::init()
     QVERIFY2(MagazynKart::UtworzPusty(dane + QStringLiteral("karty.db"), &blad), qPrintable(blad));
     m_magazyn = MagazynKart::Otworz(dane, &blad);
     QVERIFY2(m_magazyn, qPrintable(blad));
-    for (const Karta &k : {Fehu, Uruz}) {
+    for (const Karta &k : {Fehu, Uruz, Znaki}) {
         m_magazyn->WstawKarte(k.nr, k.nr, Talia, QStringLiteral("Talia próbna"), k.nazwa);
         m_magazyn->ZapiszObrazyKarty(k.nr, Talia, k.nr, bmp(QSize(80, 122), k.odcien), bmp(QSize(114, 173), k.odcien),
                                      bmp(QSize(169, 273), k.odcien), QByteArray());
@@ -151,6 +153,8 @@ void TestOknoOpis::pokazujeKarteZPozycji_data()
     QTest::addRow("karta odwrócona ma obraz obrócony i znaczenie odwrócone")
         << 3 << 2 << true << QStringList{"Uruz (3)", " ", "Pozycja odwrócona: ", "Słabość.", "Choroba."}
         << duzyObraz(Uruz).mirrored(true, true);
+    QTest::addRow("nazwa z %%1 i %%2 stoi dosłownie, z numerem pozycji tylko w nawiasie")
+        << 4 << 3 << false << QStringList{"Runa %2 i %1 (4)", " ", "Pozycja prosta: ", "Znak."} << duzyObraz(Znaki);
     QTest::addRow("karta spoza talii ma pusty obraz, pustą nazwę i sam nagłówek")
         << 5 << 7 << false << QStringList{" (5)", " ", "Pozycja prosta: "} << QImage();
 }

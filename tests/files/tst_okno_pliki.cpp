@@ -78,8 +78,10 @@ private slots:
         QVERIFY(!(StanStolu(f) == zapisany));
         t.ustawienia()->UstawKluczTalii(1); // names from the deck of the saved spread
         t.wybor.odpowiedzi << plik;
+        t.wybor.proponowanaNazwa.clear();
         f->SpeedButton1->click();
         QCOMPARE(t.wybor.filtr, FiltrUkladow);
+        QCOMPARE(t.wybor.proponowanaNazwa, QStringLiteral("uklad.rzk")); // the open dialog proposes it too
         QCOMPARE(f->AktualnaTalia, 1);
         QCOMPARE(f->AktualnyUklad, 2);
         QCOMPARE(StanStolu(f).pozycje, zapisany.pozycje);

@@ -59,6 +59,7 @@ private slots:
     void zapisDopisujeRozszerzenie();
     void zapisPytaOZastapienieIstniejacego();
     void odczytPrzyjmujeTylkoIstniejacyPlik();
+    void odczytProponujeNazweUkladu();
     void dowolnyPlikNieMaFiltra();
     void anulowanieDajePustaNazwe();
 
@@ -135,9 +136,26 @@ void TestWyborPliku::odczytPrzyjmujeTylkoIstniejacyPlik()
         Wpisz(d, "nie ma takiego.rzk");
         Przyjmij(d);
     });
-    const QString wynik = wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, dir.path());
+    const QString wynik = wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, NazwaPlikuUkladu, dir.path());
     QVERIFY(ostrzezenie);
     QCOMPARE(wynik, dir.filePath("zapisany.rzk"));
+}
+
+void TestWyborPliku::odczytProponujeNazweUkladu()
+{
+    // The open dialog stands ready on "uklad.rzk", as the save dialog does:
+    // accepted as it comes, it opens that file.
+    QTemporaryDir dir;
+    Utworz(dir.filePath("uklad.rzk"));
+    Utworz(dir.filePath("inny.rzk"));
+    QString pole;
+    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
+        if (auto* edycja = d->findChild<QLineEdit*>("fileNameEdit"))
+            pole = edycja->text();
+        Przyjmij(d);
+    });
+    QCOMPARE(wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, NazwaPlikuUkladu, dir.path()), dir.filePath("uklad.rzk"));
+    QCOMPARE(pole, QString("uklad.rzk"));
 }
 
 void TestWyborPliku::dowolnyPlikNieMaFiltra()
@@ -161,7 +179,7 @@ void TestWyborPliku::anulowanieDajePustaNazwe()
     GdyOtwarte<QFileDialog>([](QFileDialog* d) { d->reject(); });
     QCOMPARE(wybor_.PlikDoZapisu(nullptr, FiltrUkladow, NazwaPlikuUkladu, RozszerzenieUkladu, dir.path()), QString());
     GdyOtwarte<QFileDialog>([](QFileDialog* d) { d->reject(); });
-    QCOMPARE(wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, dir.path()), QString());
+    QCOMPARE(wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, NazwaPlikuUkladu, dir.path()), QString());
 }
 
 QTEST_MAIN(TestWyborPliku)

@@ -1,5 +1,7 @@
 #include "files/plikukladu.h"
 
+#include <sys/stat.h>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -89,7 +91,7 @@ private:
     bool polowa_;
 };
 
-enum class Plik { Zwykly, TylkoDoOdczytu, Brak, Folder, ZeroBezKonca };
+enum class Plik { Zwykly, TylkoDoOdczytu, Brak, Folder, ZeroBezKonca, Potok };
 
 } // namespace
 
@@ -178,8 +180,12 @@ void TestPlikUkladu::wczytanie_data()
         << Plik::TylkoDoOdczytu << pelny << true << przyklad;
     QTest::addRow("a file of zeros loads as a table without cards")
         << Plik::Zwykly << QByteArray(132, '\0') << true << StanUkladu{};
-    QTest::addRow("an endless device loads its first 128 bytes without hanging")
-        << Plik::ZeroBezKonca << QByteArray() << true << StanUkladu{};
+    // Devices and pipes are no spread files: refused before they are read,
+    // as a pipe would keep the program waiting for a writer.
+    QTest::addRow("an endless device is refused without hanging")
+        << Plik::ZeroBezKonca << QByteArray() << false << StanWartownika();
+    QTest::addRow("a named pipe is refused without hanging")
+        << Plik::Potok << QByteArray() << false << StanWartownika();
 
     // Only 1 means reversed; 2 and -1 read as upright.
     StanUkladu flagi = przyklad;
@@ -227,6 +233,9 @@ void TestPlikUkladu::wczytanie()
         break;
     case Plik::ZeroBezKonca:
         sciezka = "/dev/zero";
+        break;
+    case Plik::Potok:
+        QCOMPARE(mkfifo(QFile::encodeName(sciezka).constData(), 0600), 0);
         break;
     }
 

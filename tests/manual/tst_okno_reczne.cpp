@@ -4,7 +4,9 @@
 #include "app/UElementyStolu.h"
 #include "app/Uglowna.h"
 #include "app/komunikaty.h"
+#include "files/plikukladu.h"
 #include "manual/UReczneMA.h"
+#include "spread/katalog.h"
 #include "settings/UUstawienia.h"
 #include "store/magazyn.h"
 #include "store/schemat.h"
@@ -162,6 +164,9 @@ private slots:
     void anulowaniePodczasUkladania();
     void wymianaKarty_data();
     void wymianaKarty();
+    void ramkiZnikajaZNowymStolem_data();
+    void ramkiZnikajaZNowymStolem();
+    void zastapioneRozdanieNieWlaczaPolecen();
 
 private:
     TForm1 &F() { return *m_program->Form1(); }
@@ -504,6 +509,78 @@ void TestOknoReczne::wymianaKarty()
     QCOMPARE(SrodekObrazka(f.Obrazki[1]), KolorKarty(5));
     QVERIFY(f.SpeedButton2->isEnabled());
     QVERIFY(!f.WymianaKarty);
+}
+
+void TestOknoReczne::ramkiZnikajaZNowymStolem_data()
+{
+    QTest::addColumn<bool>("zPliku");
+    QTest::addRow("a random spread after an arrangement ended with OK has no frames") << false;
+    QTest::addRow("a spread file opened after an arrangement ended with OK has no frames") << true;
+}
+
+void TestOknoReczne::ramkiZnikajaZNowymStolem()
+{
+    QFETCH(bool, zPliku);
+    TForm1 &f = F();
+    TFReczneMA &o = O();
+    const int n = LiczbaKart(2);
+    auto w = WOknie(&o, [&] {
+        for (int k = 1; k <= n; ++k)
+            Klik(o, k);
+        QTest::mouseClick(o.OK, Qt::LeftButton);
+    });
+    NowyRecznie(2);
+    QVERIFY(*w);
+    QVERIFY(f.Ramki[n]->isVisible()); // the laid spread keeps its frames
+
+    if (zPliku) {
+        StanUkladu s;
+        s.AktualnaTalia = TaliaPelna;
+        s.AktualnyUklad = 15;
+        s.Pozycje[1] = {3, false};
+        const QString plik = m_katalog.filePath(QStringLiteral("jedna.rzk"));
+        QVERIFY(ZapiszUkladDoPliku(plik, s));
+        f.WczytajUklad(plik);
+    } else {
+        f.UlozenieLosowo = true;
+        f.NastUklad = 15;
+        f.NowyRozklad();
+    }
+    QVERIFY(!f.Obrazki[1]->Obraz().isNull());
+    for (int p = 1; p <= 15; ++p)
+        QVERIFY2(!f.Ramki[p]->isVisible(), qPrintable(QString::number(p)));
+}
+
+void TestOknoReczne::zastapioneRozdanieNieWlaczaPolecen()
+{
+    // A random deal; while it shows its cards a card is replaced (which
+    // enables the commands) and a new spread laid by hand is cancelled. The
+    // first deal, ending last, must leave the empty table's commands off.
+    TForm1 &f = F();
+    TFReczneMA &o = O();
+    f.UlozenieLosowo = true;
+    f.Talia = TaliaPelna;
+    f.NastUklad = 2;
+    bool wTrakcie = false;
+    QTimer::singleShot(0, &f, [&] {
+        QVERIFY(!f.Obrazki[1]->Obraz().isNull());
+        WOknie(&o, [] {}); // the replacement window, cancelled
+        f.Obrazki[1]->MenuWymien()->trigger();
+        QVERIFY(f.SpeedButton6->isEnabled());
+        f.UlozenieLosowo = false;
+        WOknie(&o, [] {}); // the new arrangement, cancelled
+        f.SpeedButton6->click();
+        wTrakcie = true;
+    });
+    f.NowyRozklad();
+    QVERIFY(wTrakcie);
+    for (int p = 1; p <= 15; ++p)
+        QVERIFY(f.Obrazki[p]->Obraz().isNull());
+    for (QToolButton *b : {f.SpeedButton2, f.SpeedButton4, f.SpeedButton5})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->toolTip()));
+    for (QAction *a : {f.Podglad, f.Drukuj, f.Zapisz})
+        QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+    QVERIFY(f.SpeedButton6->isEnabled() && f.Nowy1->isEnabled());
 }
 
 QTEST_MAIN(TestOknoReczne)

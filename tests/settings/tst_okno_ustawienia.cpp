@@ -27,7 +27,7 @@ class SkryptWyboru : public WyborPliku
 public:
     QStringList odpowiedzi;
     QString PlikDoZapisu(QWidget *, const QString &, const QString &, const QString &, const QString &) override { return {}; }
-    QString PlikDoOdczytu(QWidget *, const QString &, const QString &) override { return {}; }
+    QString PlikDoOdczytu(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
     QString DowolnyPlik(QWidget *, const QString &) override { return odpowiedzi.isEmpty() ? QString() : odpowiedzi.takeFirst(); }
 };
 

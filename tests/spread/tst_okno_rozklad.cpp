@@ -376,6 +376,51 @@ private slots:
 
     // Screen readers: each card a button named by its position, card and
     // orientation, kept true after a turn; pressing it opens the description.
+    void klawiaturaSiegaTylkoPokazanychKart()
+    {
+        ProgramTestowy t;
+        QVERIFY(t.Uruchom());
+        TForm1 *f = t.f();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
+        const int n = LiczbaKart(2);
+        // The cards Tab reaches, going round the whole window twice.
+        auto osiagalne = [f] {
+            QSet<int> karty;
+            f->Memo1->setFocus(Qt::TabFocusReason);
+            for (int i = 0; i < 60; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (auto *k = qobject_cast<TObrazKarty *>(QApplication::focusWidget()))
+                    karty << k->Pozycja();
+            }
+            return karty;
+        };
+        bool wTrakcie = false;
+        QTimer::singleShot(0, f, [&] {
+            // Only card 1 is shown yet; the others wait for their turn.
+            QVERIFY(!f->Obrazki[1]->Obraz().isNull() && f->Obrazki[n]->Obraz().isNull());
+            QCOMPARE(osiagalne(), QSet<int>{1});
+            const TPozycja przed = f->Pozycje[n];
+            f->Obrazki[n]->setFocus(Qt::OtherFocusReason); // however it got there
+            QTest::keyClick(f->Obrazki[n], Qt::Key_Return);
+            QTest::keyClick(f->Obrazki[n], Qt::Key_F10, Qt::ShiftModifier);
+            QContextMenuEvent klawisz(QContextMenuEvent::Keyboard, QPoint(1, 1));
+            QApplication::sendEvent(f->Obrazki[n], &klawisz);
+            QCOMPARE(f->WybranaPozycja, 0);
+            QVERIFY(!f->Okna().Powieksz->isVisible());
+            QVERIFY(!f->Obrazki[n]->PopupMenu()->isVisible());
+            QVERIFY(f->Obrazki[n]->Obraz().isNull()); // not revealed early
+            QCOMPARE(f->Pozycje[n].Odwrocona, przed.Odwrocona);
+            wTrakcie = true;
+        });
+        Rozdaj(f, 2);
+        QVERIFY(wTrakcie);
+        QSet<int> wszystkie;
+        for (int p = 1; p <= n; ++p)
+            wszystkie << p;
+        QCOMPARE(osiagalne(), wszystkie);
+    }
+
     void kartyDostepneDlaCzytnikaEkranu()
     {
         ProgramTestowy t;

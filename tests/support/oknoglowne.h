@@ -34,9 +34,10 @@ public:
         folderStartowy = folder;
         return odpowiedzi.isEmpty() ? QString() : odpowiedzi.takeFirst();
     }
-    QString PlikDoOdczytu(QWidget *, const QString &f, const QString &folder) override
+    QString PlikDoOdczytu(QWidget *, const QString &f, const QString &nazwa, const QString &folder) override
     {
         filtr = f;
+        proponowanaNazwa = nazwa;
         folderStartowy = folder;
         return odpowiedzi.isEmpty() ? QString() : odpowiedzi.takeFirst();
     }
