@@ -10,6 +10,7 @@ cmake=${2:-cmake}
 pref="$build/test instalacji"   # a blank in the prefix on purpose
 folder="$pref/share/lomi"
 bledy=0
+. "$(dirname "$0")/rozklad.sh"
 zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
 jest() { [ -e "$1" ] || zle "brak $1"; }
 
@@ -85,13 +86,7 @@ dane="$build/test instalacji dane"
 rm -rf "$dane"
 mkdir -p "$dane"
 rozklad="$dane/mój układ.rzk"
-: >"$rozklad"
-le32() { printf "\\$(printf %03o "$1")\\000\\000\\000" >>"$rozklad"; }
-for p in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
-    le32 "$p"
-    le32 $((p % 2))
-done
-le32 1; le32 5; le32 0
+zrob_rozklad "$rozklad"
 [ "$(wc -c <"$rozklad")" -eq 132 ] || zle "plik układu ma $(wc -c <"$rozklad") bajtów"
 
 unset LOMI_POMIAR_STARTU

@@ -14,6 +14,7 @@ cmake=${2:-cmake}
 cpack="$(dirname "$cmake")/cpack"
 [ -x "$cpack" ] || cpack=cpack
 bledy=0
+. "$(dirname "$0")/rozklad.sh"
 zle() { echo "BŁĄD: $*"; bledy=$((bledy + 1)); }
 
 if ! setpriv --reuid=nobody --regid=nogroup --clear-groups true 2>/dev/null; then
@@ -53,15 +54,8 @@ dpkg-deb -x "$deb" "$root"
 chmod 755 "$root"
 przed=$(find "$root" -printf '%p %s %T@ %m\n' | sort)
 
-# cards 1..15, odd positions reversed, deck 1, spread 5
 rozklad="$tmp/mój układ.rzk"
-: >"$rozklad"
-le32() { printf "\\$(printf %03o "$1")\\000\\000\\000" >>"$rozklad"; }
-for p in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15; do
-    le32 "$p"
-    le32 $((p % 2))
-done
-le32 1; le32 5; le32 0
+zrob_rozklad "$rozklad"
 chmod 644 "$rozklad"
 
 uruchom() { # <home> ; report in <home>/raport.txt
