@@ -1,5 +1,6 @@
 #pragma once
 #include "app/plikustawien.h"
+#include "spread/geometria.h"
 #include "spread/pozycje.h"
 
 #include <QMainWindow>
@@ -164,6 +165,8 @@ private:
     std::unique_ptr<WyborPliku> m_wyborDomyslny;
     QSystemTrayIcon *m_tray = nullptr;
     std::array<QPoint, 16> m_miejsca{}; // top-left corners of the card images
+    UlozenieNaStole m_ulozenie;          // the scale the spread is shown at
+    std::array<QSize, 16> m_etykietyNaPelno{}; // number labels at full size
     int m_numerPokazu = 0;               // a newer showing stops an older one
     bool m_konczy = false;
     bool m_pomalowane = false;
