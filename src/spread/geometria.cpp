@@ -79,7 +79,7 @@ bool zachodza(const QRect &a, const QRect &b)
            && b.y() < a.y() + a.height();
 }
 
-// Every card and its number inside the table, no card on another or on a number.
+// Every card and its number inside the table, no card on another.
 bool wszystkoWidac(int liczba, const QRect &stol, const std::array<QPoint, 16> &lewyGorny, const QSize &karta,
                    const QPoint &przesuniecie, const std::array<QSize, 16> &etykiety)
 {
@@ -87,13 +87,9 @@ bool wszystkoWidac(int liczba, const QRect &stol, const std::array<QPoint, 16> &
         const QRect k(lewyGorny[p], karta);
         if (!wSrodku(stol, k) || !wSrodku(stol, QRect(lewyGorny[p] + przesuniecie, etykiety[p])))
             return false;
-        for (int q = 1; q <= liczba; ++q) {
-            if (q == p)
-                continue;
-            if ((q > p && zachodza(k, QRect(lewyGorny[q], karta)))
-                || zachodza(k, QRect(lewyGorny[q] + przesuniecie, etykiety[q])))
+        for (int q = p + 1; q <= liczba; ++q)
+            if (zachodza(k, QRect(lewyGorny[q], karta)))
                 return false;
-        }
     }
     return true;
 }
@@ -118,7 +114,7 @@ UlozenieNaStole UlozNaStole(int n, int aktualnyUklad, QRect stol, int szerokoscE
         return u;
 
     // The spread's own arrangement, before the table's shifts and the clamp:
-    // its cards never overlap and no card hides a number.
+    // its cards never overlap.
     const bool szeroki = SzerokiEkran(szerokoscEkranu);
     const double k = szeroki ? 1.4 : 1.0;
     const QPointF d(u.przesuniecieEtykiety);

@@ -41,7 +41,7 @@ struct UlozenieNaStole {
 // UstawPozycjeObliczenia, kept inside the table. stol is the table area in
 // the same coordinates as the corners; etykiety[p] is the size of label p at
 // full size. While every card of the spread and its number lie inside the
-// table, no two cards overlap and no card hides a number, the corners are
+// table and no two cards overlap, the corners are
 // those of UstawPozycjeObliczenia and the scale is 1. Otherwise the spread's
 // own arrangement is shrunk as a whole (places, cards, labels) just enough to
 // fit inside the table with a small margin, kept as near as it can be to where
