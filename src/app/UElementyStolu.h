@@ -37,7 +37,6 @@ public:
     // On a table too small for the spread the picture is shown shrunk by
     // skala (at most 1); Obraz() stays the picture itself.
     void UstawSkale(double skala);
-    double Skala() const { return m_skala; }
     QImage Obraz() const { return m_obraz; }
     QMenu *PopupMenu() const { return m_menu; }
     QAction *MenuOdwroc() const { return m_odwroc; }
