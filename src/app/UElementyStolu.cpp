@@ -1,11 +1,15 @@
 #include "app/UElementyStolu.h"
 
+#include "spread/geometria.h"
+
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 TStol::TStol(QWidget *rodzic) : QWidget(rodzic)
 {
@@ -85,6 +89,7 @@ TObrazKarty::TObrazKarty(int pozycja, QWidget *rodzic) : QWidget(rodzic), m_pozy
 void TObrazKarty::UstawObraz(const QImage &obraz)
 {
     m_obraz = obraz;
+    m_pomniejszony = QImage();
     // Only a card that is shown can be reached from the keyboard: a position
     // still waiting for its card during a deal must not be opened or turned.
     if (!m_rozciagniety) {
@@ -93,7 +98,19 @@ void TObrazKarty::UstawObraz(const QImage &obraz)
             focusNextChild();
     }
     if (!m_rozciagniety)
-        resize(obraz.isNull() ? QSize(0, 0) : obraz.size());
+        resize(obraz.isNull() ? QSize(0, 0) : WSkali(obraz.size(), m_skala));
+    update();
+}
+
+void TObrazKarty::UstawSkale(double skala)
+{
+    skala = std::clamp(skala, 0.0, 1.0);
+    if (skala == m_skala)
+        return;
+    m_skala = skala;
+    m_pomniejszony = QImage();
+    if (!m_rozciagniety)
+        resize(m_obraz.isNull() ? QSize(0, 0) : WSkali(m_obraz.size(), m_skala));
     update();
 }
 
@@ -111,8 +128,13 @@ void TObrazKarty::paintEvent(QPaintEvent *)
     if (m_rozciagniety) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(rect(), m_obraz);
-    } else {
+    } else if (size() == m_obraz.size()) {
         p.drawImage(0, 0, m_obraz);
+    } else {
+        // Shrunk once per size: the table repaints its cards often.
+        if (m_pomniejszony.size() != size())
+            m_pomniejszony = m_obraz.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        p.drawImage(0, 0, m_pomniejszony);
     }
     if (hasFocus() && m_fokusZKlawiatury) {
         p.setPen(QPen(palette().highlight().color(), 2, Qt::DotLine));

@@ -34,6 +34,9 @@ public:
     // Stretched: keeps its own size and draws the picture scaled into it (the
     // card description window's picture).
     void UstawRozciaganie(bool tak);
+    // On a table too small for the spread the picture is shown shrunk by
+    // skala (at most 1); Obraz() stays the picture itself.
+    void UstawSkale(double skala);
     QImage Obraz() const { return m_obraz; }
     QMenu *PopupMenu() const { return m_menu; }
     QAction *MenuOdwroc() const { return m_odwroc; }
@@ -56,6 +59,8 @@ private:
     int m_pozycja;
     bool m_fokusZKlawiatury = false;
     QImage m_obraz;
+    QImage m_pomniejszony; // cached at the current size
+    double m_skala = 1.0;
     bool m_rozciagniety = false;
     QMenu *m_menu;
     QAction *m_odwroc;

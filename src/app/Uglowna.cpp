@@ -168,6 +168,7 @@ void TForm1::ZbudujOkno()
         etykieta->adjustSize();
         etykieta->hide();
         Etykiety[p] = etykieta;
+        m_etykietyNaPelno[p] = etykieta->size();
     }
 
     Panel1 = new TPanelObrazu(QColor(92, 70, 52), QColor(52, 38, 28), klient);
@@ -426,23 +427,36 @@ void TForm1::UstawPozycje(int n)
 {
     for (int p = 1; p <= 15; ++p)
         Obrazki[p]->show();
-    UstawPozycjeObliczenia(n, AktualnyUklad, RozmiarStolu(), SzerokoscEkranu(), m_miejsca);
-    for (int p = 1; p <= 15; ++p)
+    // A spread the table cannot hold is shown shrunk, every card in sight.
+    m_ulozenie = UlozNaStole(n, AktualnyUklad, Image16->geometry(), SzerokoscEkranu(), m_etykietyNaPelno, m_miejsca);
+    for (int p = 1; p <= 15; ++p) {
+        Obrazki[p]->UstawSkale(m_ulozenie.skala);
         Obrazki[p]->move(m_miejsca[p]);
+    }
 }
 
 void TForm1::UstawEtykiety()
 {
-    const QPoint d = PrzesuniecieEtykiety(SzerokoscEkranu());
+    const bool pomniejszony = m_ulozenie.skala < 1.0;
+    const QPoint d = pomniejszony ? m_ulozenie.przesuniecieEtykiety : PrzesuniecieEtykiety(SzerokoscEkranu());
+    const int wysokosc = pomniejszony ? m_ulozenie.wysokoscEtykiety : WysokoscEtykietyStolu;
     for (int p = 1; p <= 15; ++p) {
-        Etykiety[p]->hide();
-        Etykiety[p]->move(Obrazki[p]->pos() + d);
+        QLabel *e = Etykiety[p];
+        e->hide();
+        if (e->height() != wysokosc) {
+            QFont f = e->font();
+            f.setPixelSize(wysokosc);
+            e->setFont(f);
+            e->setFixedHeight(wysokosc);
+            e->adjustSize();
+        }
+        e->move(Obrazki[p]->pos() + d);
     }
 }
 
 void TForm1::PokazRamki()
 {
-    const QSize r = RozmiarRamki(SzerokoscEkranu());
+    const QSize r = WSkali(RozmiarRamki(SzerokoscEkranu()), m_ulozenie.skala);
     for (int p = 1; p <= 15; ++p) {
         Ramki[p]->resize(r);
         Ramki[p]->UstawKolor(QColor(0, 128, 128));

@@ -2,6 +2,7 @@
 #include "app/foldery.h"
 #include "app/plikustawien.h"
 #include "app/pomoc.h"
+#include "spread/geometria.h"
 #include "spread/pozycje.h"
 
 #include <QMainWindow>
@@ -185,6 +186,8 @@ private:
     TFPomoc *m_pomoc = nullptr;
     Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;
     std::array<QPoint, 16> m_miejsca{}; // top-left corners of the card images
+    UlozenieNaStole m_ulozenie;          // the scale the spread is shown at
+    std::array<QSize, 16> m_etykietyNaPelno{}; // number labels at full size
     int m_numerPokazu = 0;               // a newer showing stops an older one
     bool m_konczy = false;
     bool m_pomalowane = false;

@@ -1,10 +1,119 @@
 #include "spread/geometria.h"
+#include "spread/katalog.h"
 
 #include <QtTest>
 
 namespace {
 // Marks a corner nothing has written, to see which positions were left alone.
 const QPoint Nietkniety(-777, -777);
+
+// Number labels at full size: "1".."9" and "10".."15" in 19-pixel bold, a
+// little wider than the table's font draws them.
+std::array<QSize, 16> Etykiety()
+{
+    std::array<QSize, 16> e{};
+    for (int p = 1; p <= 15; ++p)
+        e[p] = QSize(p < 10 ? 12 : 24, WysokoscEtykietyStolu);
+    return e;
+}
+
+// The table area below the 41-pixel toolbar, in the main window's client area.
+QRect Stol(QSize rozmiar)
+{
+    return QRect(QPoint(0, 41), rozmiar);
+}
+
+// What the user would find wrong with the spread on the table, in words;
+// empty when every card and its number are in sight.
+QString CoNieWidac(int n, const QRect &stol, const std::array<QPoint, 16> &rogi, const QSize &karta,
+                   const QPoint &przesuniecie, double skala)
+{
+    const std::array<QSize, 16> pelne = Etykiety();
+    auto etykieta = [&](int p) {
+        const QSize e = pelne[p];
+        const QSize r = skala < 1 ? QSize(int(std::ceil(e.width() * skala)) + 1, std::max(1, qRound(e.height() * skala))) : e;
+        return QRect(rogi[p] + przesuniecie, r);
+    };
+    auto poza = [&](const QRect &r) {
+        const int lewo = stol.left() - r.left(), gora = stol.top() - r.top();
+        const int prawo = r.x() + r.width() - (stol.x() + stol.width());
+        const int dol = r.y() + r.height() - (stol.y() + stol.height());
+        QStringList s;
+        if (lewo > 0) s << QStringLiteral("%1 px left of").arg(lewo);
+        if (gora > 0) s << QStringLiteral("%1 px above").arg(gora);
+        if (prawo > 0) s << QStringLiteral("%1 px right of").arg(prawo);
+        if (dol > 0) s << QStringLiteral("%1 px below").arg(dol);
+        return s.join(QStringLiteral(", "));
+    };
+    const int liczba = LiczbaKart(n);
+    for (int p = 1; p <= liczba; ++p) {
+        const QRect k(rogi[p], karta);
+        if (const QString w = poza(k); !w.isEmpty())
+            return QStringLiteral("card %1 reaches %2 the table").arg(p).arg(w);
+        if (const QString w = poza(etykieta(p)); !w.isEmpty())
+            return QStringLiteral("number %1 reaches %2 the table").arg(p).arg(w);
+        for (int q = p + 1; q <= liczba; ++q)
+            if (k.intersects(QRect(rogi[q], karta)))
+                return QStringLiteral("cards %1 and %2 overlap").arg(p).arg(q);
+    }
+    return QString();
+}
+
+// The checks every layout of spread n on a table must pass: everything in
+// sight; the computed layout untouched where it was already in sight;
+// otherwise the spread's own arrangement shrunk as a whole, no more than needed.
+void SprawdzUlozenie(int n, QSize rozmiar, int ekran)
+{
+    const QRect stol = Stol(rozmiar);
+    std::array<QPoint, 16> wyliczone{};
+    UstawPozycjeObliczenia(n, n, rozmiar, ekran, wyliczone);
+    const QString przed = CoNieWidac(n, stol, wyliczone, RozmiarRamki(ekran), PrzesuniecieEtykiety(ekran), 1.0);
+
+    std::array<QPoint, 16> rogi{};
+    const UlozenieNaStole u = UlozNaStole(n, n, stol, ekran, Etykiety(), rogi);
+    const QString opis = QStringLiteral("spread %1, table %2x%3, screen %4: ")
+                             .arg(n).arg(rozmiar.width()).arg(rozmiar.height()).arg(ekran);
+    const QString po = CoNieWidac(n, stol, rogi, u.karta, u.przesuniecieEtykiety, u.skala);
+    QVERIFY2(po.isEmpty(), qPrintable(opis + po));
+
+    if (przed.isEmpty()) {
+        QCOMPARE(u.skala, 1.0);
+        QCOMPARE(rogi, wyliczone);
+        QCOMPARE(u.karta, RozmiarRamki(ekran));
+        QCOMPARE(u.przesuniecieEtykiety, PrzesuniecieEtykiety(ekran));
+        QCOMPARE(u.wysokoscEtykiety, WysokoscEtykietyStolu);
+        return;
+    }
+    QVERIFY2(u.skala > 0 && u.skala <= 1, qPrintable(opis + QString::number(u.skala)));
+    QCOMPARE(u.karta, WSkali(RozmiarRamki(ekran), u.skala));
+    const QPointF d = PrzesuniecieEtykiety(ekran);
+    QVERIFY(qAbs(u.przesuniecieEtykiety.x() - d.x() * u.skala) <= 0.5);
+    QVERIFY(qAbs(u.przesuniecieEtykiety.y() - d.y() * u.skala) <= 0.5);
+    QCOMPARE(u.wysokoscEtykiety, std::max(1, qRound(WysokoscEtykietyStolu * u.skala)));
+    // The spread keeps its own shape: every place relative to the first is
+    // the constants' distance, widened on wide screens, times the scale.
+    const double k = SzerokiEkran(ekran) ? 1.4 : 1.0;
+    const StalaPozycji s1 = StalaUkladu(n, 1);
+    for (int p = 2; p <= LiczbaKart(n); ++p) {
+        const StalaPozycji s = StalaUkladu(n, p);
+        const QPoint r = rogi[p] - rogi[1];
+        QVERIFY2(qAbs(r.x() - k * (s.L - s1.L) * u.skala) <= 1 && qAbs(r.y() - k * (s.T - s1.T) * u.skala) <= 1,
+                 qPrintable(opis + QStringLiteral("position %1 out of shape").arg(p)));
+    }
+    // Shrunk no more than needed: the spread then fills the table's width or
+    // height but for the margin.
+    if (u.skala < 1) {
+        int x0 = INT_MAX, y0 = INT_MAX, x1 = INT_MIN, y1 = INT_MIN;
+        for (int p = 1; p <= LiczbaKart(n); ++p) {
+            x0 = std::min(x0, rogi[p].x());
+            y0 = std::min(y0, rogi[p].y());
+            x1 = std::max({x1, rogi[p].x() + u.karta.width(), rogi[p].x() + u.przesuniecieEtykiety.x() + 1});
+            y1 = std::max({y1, rogi[p].y() + u.karta.height(), rogi[p].y() + u.przesuniecieEtykiety.y() + u.wysokoscEtykiety});
+        }
+        QVERIFY2(x1 - x0 >= rozmiar.width() - 2 * 10 - 4 || y1 - y0 >= rozmiar.height() - 2 * 10 - 4,
+                 qPrintable(opis + QStringLiteral("shrunk to %1, more than needed").arg(u.skala)));
+    }
+}
 }
 
 class TstGeometria : public QObject
@@ -18,6 +127,11 @@ private slots:
     void etykietaIRamka_data();
     void etykietaIRamka();
     void etykietaPrzykladu();
+    void naStole_data();
+    void naStole();
+    void naStoleKazdejWielkosci_data();
+    void naStoleKazdejWielkosci();
+    void bezUkladuNicNieZmienia();
 };
 
 void TstGeometria::zaokraglanie_data()
@@ -131,6 +245,80 @@ void TstGeometria::etykietaPrzykladu()
     std::array<QPoint, 16> rogi{};
     UstawPozycjeObliczenia(2, 2, QSize(760, 650), 1024, rogi);
     QCOMPARE(rogi[2] + PrzesuniecieEtykiety(1024), QPoint(152, 505));
+}
+
+void TstGeometria::naStole_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<QSize>("stol");
+    QTest::addColumn<int>("ekran");
+    // Table areas of maximised windows: the screen less the window's title
+    // bar, menu bar and toolbar, and the 264-pixel panel on the right.
+    const struct {
+        const char *opis;
+        QSize stol;
+        int ekran;
+    } przypadki[] = {
+        {"a 640x480 screen, maximised", QSize(376, 401), 640},
+        {"an 800x600 screen, maximised", QSize(536, 521), 800},
+        {"an 800x600 screen less a 32-pixel panel", QSize(536, 489), 800},
+        {"the worked example's 760x650 table on a 1024 screen", QSize(760, 650), 1024},
+        {"a 1024x768 screen, maximised", QSize(760, 689), 1024},
+        {"a 1366x768 laptop with a 32-pixel top bar and a 37-pixel title bar", QSize(1102, 638), 1366},
+        {"a 1280x720 laptop with a 32-pixel top bar and a 37-pixel title bar", QSize(1016, 590), 1280},
+        {"a 1920x1080 screen, maximised", QSize(1656, 1001), 1920},
+        {"a 900x640 table on an 800 screen", QSize(900, 640), 800},
+    };
+    for (const auto &c : przypadki)
+        for (int n = 1; n <= 16; ++n)
+            QTest::addRow("%s on %s", qPrintable(NazwaUkladu(n)), c.opis) << n << c.stol << c.ekran;
+}
+
+void TstGeometria::naStole()
+{
+    QFETCH(int, n);
+    QFETCH(QSize, stol);
+    QFETCH(int, ekran);
+    SprawdzUlozenie(n, stol, ekran);
+}
+
+void TstGeometria::naStoleKazdejWielkosci_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("ekran");
+    for (int ekran : {800, 1024})
+        for (int n = 1; n <= 16; ++n)
+            QTest::addRow("%s fits every table from 376x401 up on a %d screen", qPrintable(NazwaUkladu(n)), ekran)
+                << n << ekran;
+}
+
+void TstGeometria::naStoleKazdejWielkosci()
+{
+    // As the window is resized: many sizes, odd steps so that every rounding turns up.
+    QFETCH(int, n);
+    QFETCH(int, ekran);
+    for (int w = 376; w <= 1800; w += 29)
+        for (int h = 401; h <= 1100; h += 23) {
+            SprawdzUlozenie(n, QSize(w, h), ekran);
+            if (QTest::currentTestFailed())
+                return;
+        }
+}
+
+void TstGeometria::bezUkladuNicNieZmienia()
+{
+    // No spread on the table, or a spread other than the one on it: the
+    // computed corners as they are, at full size.
+    for (auto [n, aktualny] : {std::pair{0, 0}, std::pair{17, 17}, std::pair{5, 2}}) {
+        std::array<QPoint, 16> rogi, wyliczone;
+        rogi.fill(Nietkniety);
+        wyliczone.fill(Nietkniety);
+        UstawPozycjeObliczenia(n, aktualny, QSize(376, 401), 1024, wyliczone);
+        const UlozenieNaStole u = UlozNaStole(n, aktualny, Stol(QSize(376, 401)), 1024, Etykiety(), rogi);
+        QCOMPARE(rogi, wyliczone);
+        QCOMPARE(u.skala, 1.0);
+        QCOMPARE(u.karta, RozmiarRamki(1024));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstGeometria)

@@ -82,6 +82,13 @@ private slots:
         ProgramTestowy t;
         QVERIFY(t.Uruchom());
         TForm1 *f = t.f();
+        if (SzerokiEkran(szerokosc)) {
+            // The offscreen screen is 800 x 600: give the window the size a
+            // 1024-pixel screen gives it, on which the spread fits unshrunk.
+            f->showNormal();
+            f->resize(1024, 768);
+            QTRY_VERIFY(f->RozmiarStolu().width() == 1024 - 264);
+        }
 
         // Sample the commands and the cards while the deal runs its pauses.
         bool wTrakcie = false;
