@@ -1,4 +1,4 @@
-#include "files/zapisbezpieczny.h"
+#include "disk/zapisbezpieczny.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -6,7 +6,7 @@
 
 namespace {
 
-void UstawBlad(QString* blad, const QString& tekst)
+void UstawBlad(QString *blad, const QString &tekst)
 {
     if (blad)
         *blad = tekst;
@@ -14,8 +14,7 @@ void UstawBlad(QString* blad, const QString& tekst)
 
 // A rename over a device node would replace the node itself, so such a
 // target gets the bytes written into it instead.
-bool ZapiszWprost(const QString& sciezka, const std::function<bool(QIODevice&, QString*)>& pisz,
-                  QString* blad)
+bool ZapiszWprost(const QString &sciezka, const std::function<bool(QIODevice &, QString *)> &pisz, QString *blad)
 {
     QFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
@@ -38,8 +37,21 @@ bool ZapiszWprost(const QString& sciezka, const std::function<bool(QIODevice&, Q
 
 } // namespace
 
-bool ZapiszBezpiecznie(const QString& sciezka,
-                       const std::function<bool(QIODevice&, QString*)>& pisz, QString* blad)
+bool ZapiszCalosc(QIODevice &dev, const QByteArray &bajty, QString *blad)
+{
+    if (dev.write(bajty) != bajty.size()) {
+        // A file cut short without an error of its own (a full disk may just
+        // take fewer bytes) would otherwise read "Unknown error".
+        const auto *plik = qobject_cast<const QFileDevice *>(&dev);
+        const bool powod = plik ? plik->error() != QFileDevice::NoError : !dev.errorString().isEmpty();
+        UstawBlad(blad, powod ? dev.errorString() : QStringLiteral("Zapis niepełny"));
+        return false;
+    }
+    return true;
+}
+
+bool ZapiszBezpiecznie(const QString &sciezka, const std::function<bool(QIODevice &, QString *)> &pisz,
+                       QString *blad, TrybZapisu tryb)
 {
     const QFileInfo cel(sciezka);
     if (cel.exists() && !cel.isDir() && !cel.isFile())
@@ -50,12 +62,15 @@ bool ZapiszBezpiecznie(const QString& sciezka,
     // limit goes unnoticed and commit() even replaces the old file with the
     // truncated one.
     QSaveFile plik(sciezka);
+    plik.setDirectWriteFallback(tryb == TrybZapisu::PodmianaLubWMiejscu);
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         UstawBlad(blad, plik.errorString());
         return false;
     }
     if (!pisz(plik, blad)) {
+        // Discards the temporary file; written in place, it only closes.
         plik.cancelWriting();
+        plik.commit();
         return false;
     }
     if (!plik.commit()) {
@@ -63,4 +78,10 @@ bool ZapiszBezpiecznie(const QString& sciezka,
         return false;
     }
     return true;
+}
+
+bool ZapiszBezpiecznie(const QString &sciezka, const QByteArray &bajty, QString *blad, TrybZapisu tryb)
+{
+    return ZapiszBezpiecznie(
+        sciezka, [&bajty](QIODevice &dev, QString *b) { return ZapiszCalosc(dev, bajty, b); }, blad, tryb);
 }
