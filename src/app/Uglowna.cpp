@@ -5,6 +5,7 @@
 #include "app/UElementyStolu.h"
 #include "app/ikony.h"
 #include "app/komunikaty.h"
+#include "app/obszarpowiadomien.h"
 #include "description/UPowieksz.h"
 #include "files/DialogWyboruPliku.h"
 #include "manual/UReczneMA.h"
@@ -557,7 +558,7 @@ void TForm1::Minimalizuj()
         return;
     // Without a notification area a hidden window could never come back: the
     // ordinary minimise stands then.
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!JestObszarPowiadomien())
         return;
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(windowIcon(), this);
