@@ -3,6 +3,7 @@
 #include "description/UPowieksz.h"
 #include "files/plikukladu.h"
 #include "spread/UAdd.h"
+#include "spread/czekaj.h"
 #include "spread/ekran.h"
 #include "spread/geometria.h"
 
@@ -82,7 +83,8 @@ private slots:
         QFETCH(QString, kolumna);
         UstawSzerokoscEkranu(szerokosc);
         ProgramTestowy t;
-        t.PrawdziwaPauza();
+        // Pauses long enough for many samples, shorter than the real ones.
+        UstawPauzeOdslony(0.15);
         QVERIFY(t.Uruchom());
         TForm1 *f = t.f();
 
@@ -97,7 +99,7 @@ private slots:
             nowyWlaczonyWTrakcie |= f->Nowy1->isEnabled() || f->SpeedButton6->isEnabled();
             pokazane << Pokazane(f);
         });
-        probka.start(40);
+        probka.start(10);
         wTrakcie = true;
         Rozdaj(f, 2);
         wTrakcie = false;
