@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 void UstawBlad(QString *blad, const QString &tekst)
@@ -16,8 +21,17 @@ void UstawBlad(QString *blad, const QString &tekst)
 // target gets the bytes written into it instead.
 bool ZapiszWprost(const QString &sciezka, const std::function<bool(QIODevice &, QString *)> &pisz, QString *blad)
 {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    // Opened without waiting: a named pipe nobody reads would otherwise hang
+    // the program in open(); it fails at once instead.
+    const int fd = ::open(QFile::encodeName(sciezka).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        UstawBlad(blad, QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QFile plik;
+    if (!plik.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         UstawBlad(blad, plik.errorString());
         return false;
     }

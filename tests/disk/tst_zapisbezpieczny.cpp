@@ -10,6 +10,8 @@
 
 #include <optional>
 
+#include <sys/stat.h>
+
 using TestSupport::CzytajPlik;
 
 Q_DECLARE_METATYPE(TrybZapisu)
@@ -107,11 +109,17 @@ private slots:
         QTest::addColumn<bool>("zapisany");
         QTest::addRow("/dev/null takes every byte") << "/dev/null" << true;
         QTest::addRow("/dev/full reports the full disk") << "/dev/full" << false;
+        QTest::addRow("a named pipe nobody reads fails at once instead of waiting") << "fifo" << false;
     }
     void urzadzenieZostajeUrzadzeniem()
     {
         QFETCH(QString, urzadzenie);
         QFETCH(bool, zapisany);
+        QTemporaryDir dir;
+        if (urzadzenie == "fifo") {
+            urzadzenie = dir.filePath("fifo");
+            QCOMPARE(mkfifo(QFile::encodeName(urzadzenie).constData(), 0600), 0);
+        }
         QString blad;
         QCOMPARE(ZapiszBezpiecznie(urzadzenie, Nowe, &blad), zapisany);
         QCOMPARE(blad.isEmpty(), zapisany);
