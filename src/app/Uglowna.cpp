@@ -6,6 +6,7 @@
 #include "app/UPomoc.h"
 #include "app/ikony.h"
 #include "app/komunikaty.h"
+#include "app/obszarpowiadomien.h"
 #include "description/UPowieksz.h"
 #include "files/DialogWyboruPliku.h"
 #include "manual/UReczneMA.h"
@@ -589,7 +590,7 @@ void TForm1::Minimalizuj()
         return;
     // Without a notification area a hidden window could never come back: the
     // ordinary minimise stands then.
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
+    if (!JestObszarPowiadomien())
         return;
     SchowajDoTraya();
 }

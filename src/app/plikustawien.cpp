@@ -1,8 +1,9 @@
 #include "app/plikustawien.h"
 
+#include "disk/zapisbezpieczny.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 // Hand-written: QSettings percent-encodes the section "Ulozenie losowo" and
@@ -132,18 +133,8 @@ QByteArray TekstUstawien(const Ustawienia &u)
 
 bool ZapiszUstawienia(const QString &sciezka, const Ustawienia &u, QString *blad)
 {
-    QSaveFile f(sciezka);
-    const QByteArray t = TekstUstawien(u);
-    // Unbuffered: a buffered write cut short by a full disk surfaces only in
-    // commit(), which then still puts the truncated file in place of the old.
     QString powod;
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        powod = f.errorString();
-    else if (f.write(t) != t.size())
-        powod = f.error() != QFileDevice::NoError ? f.errorString() : QStringLiteral("Zapis niepełny (brak miejsca na dysku?)");
-    else if (!f.commit())
-        powod = f.errorString();
-    else
+    if (ZapiszBezpiecznie(sciezka, TekstUstawien(u), &powod))
         return true;
     if (blad)
         *blad = QStringLiteral("Nie można zapisać pliku ustawień \"%1\".\n%2").arg(sciezka, powod);

@@ -30,7 +30,7 @@ void WczytajUstawienia(const QString &sciezka, Ustawienia &u);
 
 // The file as written on close: the seven sections in their write order.
 QByteArray TekstUstawien(const Ustawienia &u);
-// Writes through QSaveFile, so a failed write leaves the old file whole.
+// A failed write leaves the old file whole.
 bool ZapiszUstawienia(const QString &sciezka, const Ustawienia &u, QString *blad = nullptr);
 
 // One INI value as a whole number, or nothing (exposed for tests).

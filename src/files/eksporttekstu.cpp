@@ -1,5 +1,5 @@
 #include "files/eksporttekstu.h"
-#include "files/zapisbezpieczny.h"
+#include "disk/zapisbezpieczny.h"
 #include "spread/katalog.h"
 
 #include <QStringEncoder>
@@ -76,17 +76,10 @@ QByteArray KodujCp1250(const QString& tekst)
 
 bool ZapiszEksportDo(QIODevice& dev, const QByteArray& bajty, QString* blad)
 {
-    if (dev.write(bajty) != bajty.size()) {
-        if (blad)
-            *blad = dev.errorString().isEmpty() ? QStringLiteral("Zapis niepełny") : dev.errorString();
-        return false;
-    }
-    return true;
+    return ZapiszCalosc(dev, bajty, blad);
 }
 
 bool ZapiszEksportDoPliku(const QString& sciezka, const QByteArray& bajty, QString* blad)
 {
-    return ZapiszBezpiecznie(
-        sciezka, [&bajty](QIODevice& dev, QString* b) { return ZapiszEksportDo(dev, bajty, b); },
-        blad);
+    return ZapiszBezpiecznie(sciezka, bajty, blad, TrybZapisu::PodmianaLubWMiejscu);
 }

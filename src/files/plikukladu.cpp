@@ -1,5 +1,5 @@
 #include "files/plikukladu.h"
-#include "files/zapisbezpieczny.h"
+#include "disk/zapisbezpieczny.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,11 +31,7 @@ bool ZapiszUkladDo(QIODevice& dev, const StanUkladu& s, QString* blad)
     dopisz(s.AktualnyUklad);
     dopisz(0);
 
-    if (dev.write(bajty) != bajty.size()) {
-        UstawBlad(blad, dev.errorString().isEmpty() ? QStringLiteral("Zapis niepełny") : dev.errorString());
-        return false;
-    }
-    return true;
+    return ZapiszCalosc(dev, bajty, blad);
 }
 
 bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
@@ -75,7 +71,8 @@ bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
 bool ZapiszUkladDoPliku(const QString& sciezka, const StanUkladu& s, QString* blad)
 {
     return ZapiszBezpiecznie(
-        sciezka, [&s](QIODevice& dev, QString* b) { return ZapiszUkladDo(dev, s, b); }, blad);
+        sciezka, [&s](QIODevice& dev, QString* b) { return ZapiszUkladDo(dev, s, b); }, blad,
+        TrybZapisu::PodmianaLubWMiejscu);
 }
 
 bool WczytajUkladZPliku(const QString& sciezka, StanUkladu& s, QString* blad)

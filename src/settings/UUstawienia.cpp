@@ -4,6 +4,7 @@
 #include "app/UElementyStolu.h"
 #include "app/ikony.h"
 #include "app/komunikaty.h"
+#include "disk/zapisbezpieczny.h"
 #include "files/wyborpliku.h"
 #include "settings/import.h"
 #include "spread/katalog.h"
@@ -19,7 +20,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -350,12 +350,10 @@ void TFUstawienia::BitBtn1Click()
         if (obraz.isNull())
             return;
         const QString plik = m_glowna.Foldery().PlikTla();
-        QSaveFile f(plik);
-        // Unbuffered, so that a write cut short by a full disk fails here
-        // instead of commit() putting the truncated picture in place.
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(tlo) != tlo.size() || !f.commit())
+        QString powod;
+        if (!ZapiszBezpiecznie(plik, tlo, &powod))
             throw std::runtime_error(QStringLiteral("Nie można zapisać pliku \"%1\".\n%2")
-                                         .arg(QDir::toNativeSeparators(plik), f.errorString())
+                                         .arg(QDir::toNativeSeparators(plik), powod)
                                          .toStdString());
         m_glowna.Image16->UstawObraz(obraz);
     });

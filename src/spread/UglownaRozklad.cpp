@@ -55,7 +55,7 @@ bool TForm1::PokazKarty()
     for (int p = 1; p <= n; ++p) {
         PokazKarte(p);
         Etykiety[p]->show();
-        Czekaj(0.5);
+        Czekaj(PauzaOdslony());
         // The pause runs the event loop: the program may be ending, or a newer
         // showing (a file opened meanwhile) owns the table now.
         if (m_konczy || numer != m_numerPokazu)

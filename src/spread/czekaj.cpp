@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+namespace {
+constexpr double PauzaDomyslna = 0.5;
+double pauza = PauzaDomyslna;
+}
+
 void Czekaj(double sekundy)
 {
     QElapsedTimer zegar;
@@ -19,4 +24,14 @@ void Czekaj(double sekundy)
         if (zostaloMs > 0)
             QThread::usleep(static_cast<unsigned long>(std::min(zostaloMs, 4.0) * 1000.0) + 1);
     }
+}
+
+double PauzaOdslony()
+{
+    return pauza;
+}
+
+void UstawPauzeOdslony(double sekundy)
+{
+    pauza = sekundy >= 0 ? sekundy : PauzaDomyslna;
 }

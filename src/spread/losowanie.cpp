@@ -4,18 +4,23 @@
 
 void LosujKarty(TablicaPozycji &pozycje, std::mt19937 &gen)
 {
-    for (int p = 1; p <= 15; ++p)
-        pozycje[p] = TPozycja{-1, false};
-
     std::uniform_int_distribution<int> karta(1, 22);
     std::uniform_int_distribution<int> strona(0, 1);
+    LosujKarty(
+        pozycje, [&] { return karta(gen); }, [&] { return strona(gen) == 1; });
+}
+
+void LosujKarty(TablicaPozycji &pozycje, const std::function<int()> &karta, const std::function<bool()> &odwrocona)
+{
+    for (int p = 1; p <= 15; ++p)
+        pozycje[p] = TPozycja{-1, false};
 
     // A taken number steps back and draws again; the orientation is drawn in
     // either case, so the last filled position gets its orientation anew.
     int i = 0;
     while (i < 15) {
         ++i;
-        const int a = karta(gen);
+        const int a = karta();
         bool zajeta = false;
         for (int p = 1; p <= i; ++p) {
             if (pozycje[p].NrKarty == a) {
@@ -27,7 +32,7 @@ void LosujKarty(TablicaPozycji &pozycje, std::mt19937 &gen)
             --i;
         else
             pozycje[i].NrKarty = a;
-        pozycje[i].Odwrocona = strona(gen) == 1;
+        pozycje[i].Odwrocona = odwrocona();
     }
 }
 

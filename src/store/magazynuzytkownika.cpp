@@ -2,6 +2,8 @@
 
 #include "store/schemat.h"
 
+#include "disk/zapisbezpieczny.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,7 +12,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QMap>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -64,12 +65,11 @@ bool ZapiszPochodzenie(const QString &plik, const Pochodzenie &p, QString *blad)
         t += "talia " + QByteArray::number(i.key()) + ' ' + QByteArray::number(i.value()) + '\n';
     for (auto i = p.tla.cbegin(); i != p.tla.cend(); ++i)
         t += "tlo " + QByteArray::number(i.key()) + ' ' + QByteArray::number(i.value()) + '\n';
-    QSaveFile f(plik);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && f.write(t) == t.size() && f.commit())
+    QString powod;
+    if (ZapiszBezpiecznie(plik, t, &powod))
         return true;
     if (blad)
-        *blad = QStringLiteral("Nie można zapisać pliku \"%1\".\n%2").arg(QDir::toNativeSeparators(plik),
-                                                                         f.errorString());
+        *blad = QStringLiteral("Nie można zapisać pliku \"%1\".\n%2").arg(QDir::toNativeSeparators(plik), powod);
     return false;
 }
 

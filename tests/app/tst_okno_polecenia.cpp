@@ -3,6 +3,7 @@
 #include "app/UAbout.h"
 #include "app/UPomoc.h"
 #include "app/komunikaty.h"
+#include "app/obszarpowiadomien.h"
 #include "print/Uwydruki.h"
 #include "settings/UUstawienia.h"
 #include "testsupport.h"
@@ -248,13 +249,14 @@ private slots:
     {
         // Hiding the window with no notification area would leave no way
         // back: the ordinary minimise stands.
-        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        UstawObszarPowiadomien(0);
         f()->Okna().Ustawienia->UstawIndeksMinimalizacji(0);
         f()->showMinimized();
         QTest::qWait(50);
         QVERIFY(f()->isVisible());
         f()->Okna().Ustawienia->UstawIndeksMinimalizacji(1);
         f()->showMaximized();
+        UstawObszarPowiadomien(-1);
     }
 
     void zwyklaMinimalizacjaNieWypelniaUstawien()

@@ -3,6 +3,7 @@
 #include "oknoglowne.h"
 
 #include "app/Uglowna.h"
+#include "spread/czekaj.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,12 +56,14 @@ private slots:
         m_komunikaty.clear();
         UstawOdbiorceKomunikatow([this](const QString &t, const QString &) { m_komunikaty << t; });
         UstawOtwieraczDokumentow([](const QUrl &) { return true; });
+        UstawPauzeOdslony(0); // nothing here meets a deal still running
     }
     void cleanup()
     {
         m_program.reset();
         UstawOdbiorceKomunikatow({});
         UstawOtwieraczDokumentow({});
+        UstawPauzeOdslony(-1);
         QDir(m_dir.path()).removeRecursively();
     }
 

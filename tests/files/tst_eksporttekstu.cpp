@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "bezuprawnien.h"
 #include "limitpliku.h"
 
 #include <csignal>
@@ -50,6 +51,7 @@ private slots:
     void kodowanieCp1250();
     void dwaEksportyDajaTeSamePliki();
     void nieudanyEksportZostawiaStaryPlik();
+    void eksportWMiejscuWFolderzeTylkoDoOdczytu();
 };
 
 void TestEksportTekstu::eksport_data()
@@ -189,6 +191,24 @@ void TestEksportTekstu::nieudanyEksportZostawiaStaryPlik()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"uklad.txt"});
 
     QVERIFY(!ZapiszEksportDoPliku("/dev/full", nowy, &blad));
+}
+
+// An export over a writable file in a read-only folder, where no temporary
+// file can be made beside it, is written into that file, the longer old text
+// cut off.
+void TestEksportTekstu::eksportWMiejscuWFolderzeTylkoDoOdczytu()
+{
+    BEZ_UPRAWNIEN_ROOTA();
+    QTemporaryDir dir;
+    const QString sciezka = dir.filePath("uklad.txt");
+    QVERIFY(ZapiszEksportDoPliku(sciezka, Naglowek + QByteArray(400, 'x')));
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QString blad;
+    const bool zapisany = ZapiszEksportDoPliku(sciezka, Naglowek, &blad);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(zapisany, qPrintable(blad));
+    QCOMPARE(CzytajPlik(sciezka), Naglowek);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"uklad.txt"});
 }
 
 QTEST_GUILESS_MAIN(TestEksportTekstu)

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "bezuprawnien.h"
 #include "limitpliku.h"
 
 #include <csignal>
@@ -108,6 +109,7 @@ private slots:
     void wczytanie();
     void nieudanyZapisZostawiaStaryPlik_data();
     void nieudanyZapisZostawiaStaryPlik();
+    void zapisWMiejscuWFolderzeTylkoDoOdczytu();
     void zapisDoUrzadzeniaKtoreZawodzi_data();
     void zapisDoUrzadzeniaKtoreZawodzi();
     void sciezkaZArgumentow_data();
@@ -251,7 +253,7 @@ void TestPlikUkladu::nieudanyZapisZostawiaStaryPlik_data()
     QTest::addColumn<bool>("folderTylkoDoOdczytu");
     QTest::addColumn<int>("limitBajtow");
 
-    QTest::addRow("saving into a read-only folder keeps the old file") << true << 0;
+    QTest::addRow("saving over a read-only file in a read-only folder keeps the old file") << true << 0;
     QTest::addRow("a save cut off half-way keeps the old file") << false << 64;
     QTest::addRow("a save cut off before its first byte keeps the old file") << false << 0;
 }
@@ -272,8 +274,9 @@ void TestPlikUkladu::nieudanyZapisZostawiaStaryPlik()
     QString blad;
     bool zapisany = true;
     if (folderTylkoDoOdczytu) {
-        if (geteuid() == 0)
-            QSKIP("root writes into a read-only folder");
+        BEZ_UPRAWNIEN_ROOTA();
+        // A writable file would be written in place; a read-only one cannot be.
+        QVERIFY(QFile::setPermissions(sciezka, QFile::ReadOwner));
         QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
         zapisany = ZapiszUkladDoPliku(sciezka, PrzykladowyStan(), &blad);
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -286,6 +289,25 @@ void TestPlikUkladu::nieudanyZapisZostawiaStaryPlik()
     QVERIFY(!blad.isEmpty());
     QCOMPARE(CzytajPlik(sciezka), stareBajty);
     // No half-written temporary file is left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"uklad.rzk"});
+}
+
+// A spread saved over a writable file in a read-only folder, where no
+// temporary file can be made beside it, is written into that file.
+void TestPlikUkladu::zapisWMiejscuWFolderzeTylkoDoOdczytu()
+{
+    BEZ_UPRAWNIEN_ROOTA();
+    QTemporaryDir dir;
+    const QString sciezka = dir.filePath("uklad.rzk");
+    StanUkladu stary;
+    stary.Pozycje[1] = {9, true};
+    QVERIFY(PiszPlik(sciezka, Bajty(stary)));
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QString blad;
+    const bool zapisany = ZapiszUkladDoPliku(sciezka, PrzykladowyStan(), &blad);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(zapisany, qPrintable(blad));
+    QCOMPARE(CzytajPlik(sciezka), Bajty(PrzykladowyStan()));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"uklad.rzk"});
 }
 

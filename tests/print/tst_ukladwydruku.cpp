@@ -33,6 +33,8 @@ class TestUkladWydruku : public QObject {
 private slots:
     void pasmoTytuluMaTyleKartIleRozklad_data();
     void pasmoTytuluMaTyleKartIleRozklad();
+    void miejscaObrazowKazdegoRozkladu_data();
+    void miejscaObrazowKazdegoRozkladu();
     void mniejszyRozkladNieZostawiaSladowPoWiekszym();
     void znakStron_data();
     void znakStron();
@@ -84,6 +86,64 @@ void TestUkladWydruku::pasmoTytuluMaTyleKartIleRozklad()
             QCOMPARE(obraz.miejsce, QPoint(10, 30));
             QVERIFY(nazwa.tekst.isEmpty());
             QVERIFY(numer.tekst.isEmpty());
+        }
+    }
+}
+
+// Where each card picture of every spread stands in the title band.
+void TestUkladWydruku::miejscaObrazowKazdegoRozkladu_data()
+{
+    QTest::addColumn<int>("uklad");
+    QTest::addColumn<Punkty>("miejsca");
+    QTest::addRow("spread 1 Podkowa puts its 8 pictures at the fixed places") << 1
+        << Punkty{{183, 30}, {48, 30}, {88, 116}, {120, 202}, {180, 202}, {240, 202}, {275, 116}, {318, 30}};
+    QTest::addRow("spread 2 Trzy karty puts its 4 pictures at the fixed places") << 2
+        << Punkty{{170, 30}, {104, 120}, {170, 120}, {236, 120}};
+    QTest::addRow("spread 3 Wyrocznia puts its 8 pictures at the fixed places") << 3
+        << Punkty{{200, 30}, {128, 119}, {56, 119}, {128, 30}, {128, 207}, {200, 119}, {264, 30}, {264, 207}};
+    QTest::addRow("spread 4 Obecny związek puts its 6 pictures at the fixed places") << 4
+        << Punkty{{168, 190}, {140, 105}, {196, 105}, {48, 105}, {168, 20}, {288, 105}};
+    QTest::addRow("spread 5 Zdrowie puts its 9 pictures at the fixed places") << 5
+        << Punkty{{195, 120}, {15, 120}, {75, 40}, {75, 200}, {315, 200}, {315, 40}, {375, 120}, {135, 120}, {255, 120}};
+    QTest::addRow("spread 6 Ambasada puts its 5 pictures at the fixed places") << 6
+        << Punkty{{188, 20}, {100, 20}, {276, 20}, {148, 105}, {236, 105}};
+    QTest::addRow("spread 7 Decyzja puts its 7 pictures at the fixed places") << 7
+        << Punkty{{188, 105}, {284, 20}, {284, 105}, {284, 192}, {92, 20}, {92, 105}, {92, 192}};
+    QTest::addRow("spread 8 Błąd puts its 6 pictures at the fixed places") << 8
+        << Punkty{{188, 70}, {132, 20}, {244, 20}, {40, 155}, {188, 155}, {316, 155}};
+    QTest::addRow("spread 9 Obciążenia karmiczne puts its 6 pictures at the fixed places") << 9
+        << Punkty{{44, 91}, {116, 20}, {180, 91}, {244, 20}, {308, 91}, {116, 162}};
+    QTest::addRow("spread 10 Piramida Wenus puts its 11 pictures at the fixed places") << 10
+        << Punkty{{188, 203}, {83, 120}, {240, 62}, {136, 62}, {188, 22}, {130, 203}, {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
+    QTest::addRow("spread 11 Życie rodzinne puts its 7 pictures at the fixed places") << 11
+        << Punkty{{188, 22}, {136, 57}, {240, 57}, {188, 107}, {293, 107}, {108, 193}, {188, 193}};
+    QTest::addRow("spread 12 Trzydzieści srebrników puts its 7 pictures at the fixed places") << 12
+        << Punkty{{48, 129}, {48, 42}, {291, 42}, {168, 20}, {104, 87}, {232, 87}, {291, 129}};
+    QTest::addRow("spread 13 Praca i pieniądze puts its 9 pictures at the fixed places") << 13
+        << Punkty{{145, 25}, {15, 25}, {80, 85}, {210, 85}, {275, 25}, {15, 145}, {275, 145}, {80, 205}, {210, 205}};
+    QTest::addRow("spread 14 Zmiana pracy puts its 9 pictures at the fixed places") << 14
+        << Punkty{{192, 34}, {128, 34}, {128, 119}, {128, 205}, {192, 119}, {192, 205}, {256, 34}, {256, 119}, {256, 205}};
+    QTest::addRow("spread 15 Jedna karta puts its 1 picture at the fixed places") << 15
+        << Punkty{{190, 205}};
+    // No fixed places exist for this one: a row, position 1 on the right.
+    QTest::addRow("spread 16 Los człowieczy puts its 3 pictures in a row at the middle") << 16
+        << Punkty{{256, 120}, {190, 120}, {124, 120}};
+}
+
+void TestUkladWydruku::miejscaObrazowKazdegoRozkladu()
+{
+    QFETCH(int, uklad);
+    QFETCH(Punkty, miejsca);
+    const ElementyWydruku e = UstawWydruk(uklad, Nazwy());
+    for (int p = 1; p <= 15; ++p) {
+        const auto &obraz = e.ObrazyWydruku[size_t(p)];
+        const QString gdzie = QStringLiteral("position %1").arg(p);
+        if (p <= miejsca.size()) {
+            QVERIFY2(obraz.widoczny, qPrintable(gdzie));
+            QCOMPARE(obraz.miejsce, miejsca.at(p - 1));
+            QCOMPARE(MiejsceObrazu(uklad, p), miejsca.at(p - 1));
+        } else {
+            QVERIFY2(!obraz.widoczny, qPrintable(gdzie));
         }
     }
 }

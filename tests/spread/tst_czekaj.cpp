@@ -12,6 +12,7 @@ private slots:
     void czas();
     void obslugujeZdarzeniaWTrakcie();
     void nieZajmujeRdzenia();
+    void pauzaOdslony();
 };
 
 void TstCzekaj::czas_data()
@@ -60,6 +61,17 @@ void TstCzekaj::nieZajmujeRdzenia()
     const double procesorMs = 1000.0 * double(std::clock() - przed) / CLOCKS_PER_SEC;
     // A busy loop would burn about the whole 400 ms.
     QVERIFY2(procesorMs < 0.5 * zegar.elapsed(), qPrintable(QStringLiteral("%1 ms CPU").arg(procesorMs)));
+}
+
+void TstCzekaj::pauzaOdslony()
+{
+    QCOMPARE(PauzaOdslony(), 0.5);
+    UstawPauzeOdslony(0);
+    QCOMPARE(PauzaOdslony(), 0.0);
+    UstawPauzeOdslony(-1);
+    QCOMPARE(PauzaOdslony(), 0.5);
+    UstawPauzeOdslony(std::nan(""));
+    QCOMPARE(PauzaOdslony(), 0.5);
 }
 
 QTEST_GUILESS_MAIN(TstCzekaj)

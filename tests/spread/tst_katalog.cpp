@@ -72,6 +72,24 @@ void TstKatalog::nazwyWKolejnosci()
     QCOMPARE(nazwy.size(), 16);
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(nazwy.at(n - 1), NazwaUkladu(n));
+    // The list the settings window shows, item k - 1 naming spread k.
+    const QStringList oczekiwane{u"Podkowa"_qs,
+                                 u"Trzy karty"_qs,
+                                 u"Wyrocznia"_qs,
+                                 u"Obecny związek"_qs,
+                                 u"Zdrowie"_qs,
+                                 u"Ambasada"_qs,
+                                 u"Decyzja"_qs,
+                                 u"Błąd"_qs,
+                                 u"Obciążenia karmiczne"_qs,
+                                 u"Piramida Wenus"_qs,
+                                 u"Życie rodzinne"_qs,
+                                 u"Trzydzieści srebrników"_qs,
+                                 u"Praca i pieniądze"_qs,
+                                 u"Zmiana pracy"_qs,
+                                 u"Jedna karta"_qs,
+                                 u"Los człowieczy"_qs};
+    QCOMPARE(nazwy, oczekiwane);
 }
 
 void TstKatalog::stalePozaZakresem()

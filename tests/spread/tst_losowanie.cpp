@@ -10,7 +10,7 @@ class TstLosowanie : public QObject
 private slots:
     void niezmienniki();
     void rozkladPoWieluLosowaniach();
-    void ustalonyZarodek();
+    void ustalonaKolejnoscLosowan();
     void losowanieZZegara();
 };
 
@@ -75,15 +75,31 @@ void TstLosowanie::rozkladPoWieluLosowaniach()
     }
 }
 
-void TstLosowanie::ustalonyZarodek()
+void TstLosowanie::ustalonaKolejnoscLosowan()
 {
-    // Worked out by hand from the generator's stream for seed 2024 (pairs of
-    // card 1..22 and side 0/1): 13 numbers come up taken, and each of them
-    // redraws the side of the last filled position.
-    std::mt19937 gen(2024);
+    // Sources the test controls: cards 7 and 3 come up a second time while
+    // already on the table; each such repeat draws the orientation of the last
+    // filled position again. Card 22 is never asked for.
+    const QList<int> karty{7, 7, 3, 12, 3, 20, 1, 2, 4, 5, 6, 8, 9, 10, 11, 13, 14, 22};
+    const QList<bool> strony{true,  false, false, true, false, true,  false, true, false,
+                             true,  false, true,  false, true, false, true,  false, true};
+    qsizetype k = 0, s = 0;
     TablicaPozycji poz;
-    LosujKarty(poz, gen);
-    QCOMPARE(Opisz(poz), QStringLiteral("13R 16R 5R 1R 3R 15R 11R 10 17R 14 22 6 7R 18 12R"));
+    LosujKarty(
+        poz, [&] { return karty.value(k++, 1); }, [&] { return strony.value(s++, false); });
+    QCOMPARE(Opisz(poz), QStringLiteral("7 3 12 20R 1 2R 4 5R 6 8R 9 10R 11 13R 14"));
+    QCOMPARE(k, 17);
+    QCOMPARE(s, 17);
+    SprawdzNiezmienniki(poz);
+
+    // Every number three times in a row: two of each three are repeats, and
+    // the orientation drawn after the last repeat stands (even draw counts
+    // are reversed).
+    int n = 0;
+    LosujKarty(
+        poz, [&] { return (n++ / 3) % 22 + 1; }, [&] { return n % 2 == 0; });
+    QCOMPARE(Opisz(poz), QStringLiteral("1 2R 3 4R 5 6R 7 8R 9 10R 11 12R 13 14R 15"));
+    QCOMPARE(n, 43);
 }
 
 void TstLosowanie::losowanieZZegara()

@@ -3,6 +3,7 @@
 #include "description/UPowieksz.h"
 #include "files/plikukladu.h"
 #include "spread/UAdd.h"
+#include "spread/czekaj.h"
 #include "spread/ekran.h"
 #include "spread/geometria.h"
 
@@ -35,10 +36,9 @@ QString PlikUkladu(const QString &folder, const QString &nazwa, int talia, int u
     return ZapiszUkladDoPliku(sciezka, s) ? sciezka : QString();
 }
 
-QString Kolumna()
-{
-    return SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
-}
+// The picture column of an 800-pixel screen, which every test has unless it
+// sets another width.
+const QString Kolumna800 = QStringLiteral("Obrazek800");
 
 // Every element the card-dependent switch may or may not touch, by name.
 QObject *Element(TForm1 *f, const QString &nazwa)
@@ -67,19 +67,24 @@ class TestOknoRozklad : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { UstawSzerokoscEkranu(800); }
     void cleanup() { UstawSzerokoscEkranu(0); }
 
     void losoweRozdanieUkladu2_data()
     {
         QTest::addColumn<int>("szerokosc");
-        QTest::addRow("a deal on an 800-pixel screen uses the small pictures") << 800;
-        QTest::addRow("a deal on a 1024-pixel screen uses the larger pictures, scaled") << 1024;
+        QTest::addColumn<QString>("kolumna");
+        QTest::addRow("a deal on an 800-pixel screen uses the small pictures") << 800 << "Obrazek800";
+        QTest::addRow("a deal on a 1024-pixel screen uses the larger pictures, scaled") << 1024 << "Obrazek1024";
     }
     void losoweRozdanieUkladu2()
     {
         QFETCH(int, szerokosc);
+        QFETCH(QString, kolumna);
         UstawSzerokoscEkranu(szerokosc);
         ProgramTestowy t;
+        // Pauses long enough for many samples, shorter than the real ones.
+        UstawPauzeOdslony(0.15);
         QVERIFY(t.Uruchom());
         TForm1 *f = t.f();
         if (SzerokiEkran(szerokosc)) {
@@ -101,7 +106,7 @@ private slots:
             nowyWlaczonyWTrakcie |= f->Nowy1->isEnabled() || f->SpeedButton6->isEnabled();
             pokazane << Pokazane(f);
         });
-        probka.start(40);
+        probka.start(10);
         wTrakcie = true;
         Rozdaj(f, 2);
         wTrakcie = false;
@@ -124,7 +129,7 @@ private slots:
         for (int p = 1; p <= 4; ++p) {
             const TPozycja k = f->Pozycje[p];
             const QString nazwa = QStringLiteral("Karta %1").arg(k.NrKarty) + (k.Odwrocona ? " (Odw.)" : "");
-            const QImage prosty = ObrazZMagazynu(f, k.NrKarty, 1, Kolumna());
+            const QImage prosty = ObrazZMagazynu(f, k.NrKarty, 1, kolumna);
             const QImage obraz = f->Obrazki[p]->Obraz();
             QCOMPARE(obraz.size(), rozmiar);
             QVERIFY2(k.Odwrocona ? Odwrocony(obraz, prosty) : obraz == prosty, qPrintable(nazwa));
@@ -199,7 +204,7 @@ private slots:
         const QImage obrazPrzed = f->Obrazki[1]->Obraz();
         const QString nazwaPrzed = f->NazwyKart[1];
         const QString prosta = QStringLiteral("Karta %1").arg(przed.NrKarty);
-        const QImage prosty = ObrazZMagazynu(f, przed.NrKarty, 1, Kolumna());
+        const QImage prosty = ObrazZMagazynu(f, przed.NrKarty, 1, Kolumna800);
 
         f->Obrazki[1]->MenuOdwroc()->trigger(); // "Odwróć" of the card's popup menu
         QCOMPARE(f->Pozycje[1].Odwrocona, !przed.Odwrocona);
@@ -229,6 +234,7 @@ private slots:
     {
         QFETCH(bool, plikPozniej);
         ProgramTestowy t;
+        t.PrawdziwaPauza();
         QVERIFY(t.Uruchom());
         TForm1 *f = t.f();
         f->Talia = 1; // the fixture's deck (the default deck 3 is not in it)
@@ -269,7 +275,7 @@ private slots:
         if (plikPozniej)
             QCOMPARE(f->Pozycje[1].NrKarty, 7);
         const TPozycja k = f->Pozycje[1];
-        const QImage prosty = ObrazZMagazynu(f, k.NrKarty, 1, Kolumna());
+        const QImage prosty = ObrazZMagazynu(f, k.NrKarty, 1, Kolumna800);
         QVERIFY(k.Odwrocona ? Odwrocony(f->Obrazki[1]->Obraz(), prosty) : f->Obrazki[1]->Obraz() == prosty);
         const QString nazwa = QStringLiteral("Karta %1").arg(k.NrKarty) + (k.Odwrocona ? " (Odw.)" : "");
         QCOMPARE(f->NazwyKart[1], nazwa);
@@ -331,6 +337,7 @@ private slots:
     void bladMagazynuWTrakcieRozdania()
     {
         ProgramTestowy t;
+        t.PrawdziwaPauza();
         QVERIFY(t.Uruchom());
         TForm1 *f = t.f();
         f->Talia = 1;
@@ -387,6 +394,7 @@ private slots:
     {
         ProgramTestowy t;
         QVERIFY(t.Uruchom());
+        t.PrawdziwaPauza(); // the keys meet a deal still running
         TForm1 *f = t.f();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f));
@@ -519,6 +527,7 @@ private slots:
     {
         QFETCH(bool, wyjscie);
         auto t = std::make_unique<ProgramTestowy>();
+        t->PrawdziwaPauza();
         QVERIFY(t->Uruchom());
         TForm1 *f = t->f();
         f->NastUklad = 10;

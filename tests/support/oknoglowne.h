@@ -6,6 +6,7 @@
 #include "app/komunikaty.h"
 #include "files/wyborpliku.h"
 #include "settings/UUstawienia.h"
+#include "spread/czekaj.h"
 #include "spread/katalog.h"
 #include "spread/obraz.h"
 #include "store/magazyn.h"
@@ -50,8 +51,13 @@ public:
 
 // Started program: message boxes recorded, documents not opened, the file
 // chooser scripted. The program goes before the chooser it points to.
+// A deal shows its cards without the half-second pause between them; a test
+// of commands that meet a deal still running calls PrawdziwaPauza().
 struct ProgramTestowy
 {
+    ProgramTestowy() { UstawPauzeOdslony(0); }
+    void PrawdziwaPauza() { UstawPauzeOdslony(-1); }
+
     QTemporaryDir dir;
     QString folder;
     WyborSkryptowy wybor;
@@ -76,6 +82,7 @@ struct ProgramTestowy
         program.reset();
         UstawOdbiorceKomunikatow({});
         UstawOtwieraczDokumentow({});
+        UstawPauzeOdslony(-1);
     }
     TForm1 *f() const { return program->Form1(); }
     TFUstawienia *ustawienia() const { return program->Form1()->Okna().Ustawienia; }
