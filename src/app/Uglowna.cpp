@@ -108,7 +108,7 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
     // 12. a tooltip stays for ten seconds (set on each element with a hint)
     // 13. no spread name yet
     LabelNazwaRozkl->clear();
-    KolumnaObrazka = SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
+    KolumnaObrazka = KolumnaObrazkaStolu(SzerokoscEkranu());
     qApp->installEventFilter(this);
 }
 
@@ -144,12 +144,12 @@ void TForm1::ZbudujOkno()
     klient->setAutoFillBackground(true);
 
     Image16 = new TStol(klient);
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *ramka = new TRamka(klient);
         ramka->hide();
         Ramki[p] = ramka;
     }
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *obraz = new TObrazKarty(p, klient);
         obraz->setEnabled(false);
         obraz->setAccessibleName(QStringLiteral("Pozycja %1").arg(p));
@@ -159,7 +159,7 @@ void TForm1::ZbudujOkno()
         connect(obraz, &TObrazKarty::Wymien, this, [this](int poz) { Bezpiecznie([&] { Wymiekart1Click(poz); }); });
         Obrazki[p] = obraz;
     }
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *etykieta = new QLabel(QString::number(p), klient);
         etykieta->setFont(czcionkaEtykiety());
         etykieta->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -424,17 +424,17 @@ void TForm1::resizeEvent(QResizeEvent *e)
 
 void TForm1::UstawPozycje(int n)
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Obrazki[p]->show();
     UstawPozycjeObliczenia(n, AktualnyUklad, RozmiarStolu(), SzerokoscEkranu(), m_miejsca);
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Obrazki[p]->move(m_miejsca[p]);
 }
 
 void TForm1::UstawEtykiety()
 {
     const QPoint d = PrzesuniecieEtykiety(SzerokoscEkranu());
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         Etykiety[p]->hide();
         Etykiety[p]->move(Obrazki[p]->pos() + d);
     }
@@ -443,7 +443,7 @@ void TForm1::UstawEtykiety()
 void TForm1::PokazRamki()
 {
     const QSize r = RozmiarRamki(SzerokoscEkranu());
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         Ramki[p]->resize(r);
         Ramki[p]->UstawKolor(QColor(0, 128, 128));
     }
@@ -462,15 +462,15 @@ void TForm1::PodswietlRamke(int k)
 {
     if (k > LiczbaKart(AktualnyUklad))
         return;
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Ramki[p]->UstawKolor(QColor(0, 128, 128));
-    if (k >= 1 && k <= 15)
+    if (k >= 1 && k <= LiczbaPozycjiStolu)
         Ramki[k]->UstawKolor(QColor(255, 255, 0));
 }
 
 void TForm1::UkryjRamki()
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Ramki[p]->hide();
 }
 

@@ -3,6 +3,7 @@
 #include "app/plikustawien.h"
 #include "app/pomoc.h"
 #include "spread/pozycje.h"
+#include "spread/wyswietlanie.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -75,16 +76,16 @@ public:
     bool WymianaKarty = false;
     qint32 PozycjaWymiany = 0;
     int WybranaPozycja = 0;
-    std::array<QString, 16> NazwyKart;
+    std::array<QString, LiczbaPozycjiStolu + 1> NazwyKart;
     // The picture column the next card lookup reads: "Obrazek800",
     // "Obrazek1024" or "obrazekBig". Shared on purpose: the description
     // window switches it while it is open.
     QString KolumnaObrazka;
 
     // --- elements of the table, indexed by position 1..15 ---
-    std::array<TObrazKarty *, 17> Obrazki{}; // [16]: the description window's picture
-    std::array<QLabel *, 16> Etykiety{};
-    std::array<TRamka *, 16> Ramki{};
+    std::array<TObrazKarty *, ObrazekOpisu + 1> Obrazki{}; // last: the description window's picture
+    std::array<QLabel *, LiczbaPozycjiStolu + 1> Etykiety{};
+    std::array<TRamka *, LiczbaPozycjiStolu + 1> Ramki{};
     TStol *Image16 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QLabel *lbltalia = nullptr;
@@ -173,6 +174,7 @@ private:
     FolderyProgramu m_foldery;
     void ZbudujOkno();
     void ZbudujPolecenia();
+    void PodpiszKarte(int p); // hint and accessible name from NazwyKart[p]
     void RozmiescElementy();
     void Minimalizuj();
     void Wyjscie();
@@ -184,7 +186,7 @@ private:
     QSystemTrayIcon *m_tray = nullptr;
     TFPomoc *m_pomoc = nullptr;
     Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;
-    std::array<QPoint, 16> m_miejsca{}; // top-left corners of the card images
+    std::array<QPoint, LiczbaPozycjiStolu + 1> m_miejsca{}; // top-left corners of the card images
     int m_numerPokazu = 0;               // a newer showing stops an older one
     bool m_konczy = false;
     bool m_pomalowane = false;

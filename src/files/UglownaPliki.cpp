@@ -63,11 +63,7 @@ void TForm1::WczytajUklad(const QString &sciezka)
     AktualnyUklad = s.AktualnyUklad;
     ++m_numerPokazu; // a deal still showing its cards stops
     UkryjRamki(); // the frames of an arrangement do not belong to this spread
-    for (int p = 1; p <= 15; ++p) {
-        Obrazki[p]->UstawObraz(QImage());
-        Obrazki[p]->setToolTip(QString());
-        Etykiety[p]->hide();
-    }
+    WyczyscStol(Obrazki, Etykiety);
     Memo1->clear();
     // The captions name what now lies on the table.
     LabelNazwaRozkl->setText(NazwaUkladu(AktualnyUklad));

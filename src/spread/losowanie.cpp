@@ -4,7 +4,7 @@
 
 void LosujKarty(TablicaPozycji &pozycje, std::mt19937 &gen)
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         pozycje[p] = TPozycja{-1, false};
 
     std::uniform_int_distribution<int> karta(1, 22);
@@ -13,7 +13,7 @@ void LosujKarty(TablicaPozycji &pozycje, std::mt19937 &gen)
     // A taken number steps back and draws again; the orientation is drawn in
     // either case, so the last filled position gets its orientation anew.
     int i = 0;
-    while (i < 15) {
+    while (i < LiczbaPozycjiStolu) {
         ++i;
         const int a = karta(gen);
         bool zajeta = false;
