@@ -205,6 +205,20 @@ void TForm1::ZbudujOkno()
 
 void TForm1::ZbudujPolecenia()
 {
+    ZbudujPasek();
+    ZbudujMenu();
+    PolaczPolecenia();
+    // Start-up states: new spread is available, the commands that need a
+    // spread are not; the save button stays enabled while the menu item is not.
+    for (QToolButton *b : {SpeedButton2, SpeedButton5, SpeedButton4})
+        b->setEnabled(false);
+    for (QAction *a : {Zapisz, Podglad, Drukuj})
+        a->setEnabled(false);
+}
+
+// The toolbar: the command buttons and the two hidden description-lock toggles.
+void TForm1::ZbudujPasek()
+{
     auto przycisk = [this](int lewo, Glif g, const QString &podpowiedz) {
         auto *b = new QToolButton(Panel1);
         b->setGeometry(lewo, 4, 33, 33);
@@ -247,7 +261,11 @@ void TForm1::ZbudujPolecenia()
                                              "zamykać okna z opisem karty, aby wyświetlić opis dla innej karty - "
                                              "wystarczy kliknąć kolejną kartę w rozkładzie."));
     SpeedButton10->setChecked(true);
+}
 
+// The menu bar and the keyboard shortcuts, the toolbar-only commands' included.
+void TForm1::ZbudujMenu()
+{
     QMenu *plik = menuBar()->addMenu(QStringLiteral("Plik"));
     Nowy1 = plik->addAction(QStringLiteral("Nowy"));
     Wczytaj = plik->addAction(QStringLiteral("Otwórz"));
@@ -287,7 +305,11 @@ void TForm1::ZbudujPolecenia()
     skrot(QKeySequence(Qt::CTRL | Qt::Key_Comma), SpeedButton12);
     skrot(QKeySequence(Qt::CTRL | Qt::Key_T), SpeedButton7);
     skrot(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), SpeedButton5);
+}
 
+// Each command runs its handler from the menu and from the toolbar alike.
+void TForm1::PolaczPolecenia()
+{
     auto polecenie = [this](auto *nadawca, auto sygnal, auto cel) {
         connect(nadawca, sygnal, this, [this, cel] { Bezpiecznie([&] { (this->*cel)(); }); });
     };
@@ -321,13 +343,6 @@ void TForm1::ZbudujPolecenia()
         if (m_okna.Ankieta)
             m_okna.Ankieta->exec();
     });
-
-    // Start-up states: new spread is available, the commands that need a
-    // spread are not; the save button stays enabled while the menu item is not.
-    for (QToolButton *b : {SpeedButton2, SpeedButton5, SpeedButton4})
-        b->setEnabled(false);
-    for (QAction *a : {Zapisz, Podglad, Drukuj})
-        a->setEnabled(false);
 }
 
 void TForm1::PokazPomoc(DokumentPomocy dokument)

@@ -174,6 +174,9 @@ private:
     FolderyProgramu m_foldery;
     void ZbudujOkno();
     void ZbudujPolecenia();
+    void ZbudujPasek();
+    void ZbudujMenu();
+    void PolaczPolecenia();
     void PodpiszKarte(int p); // hint and accessible name from NazwyKart[p]
     void RozmiescElementy();
     void Minimalizuj();
