@@ -7,7 +7,6 @@
 #include "app/ikony.h"
 #include "app/komunikaty.h"
 #include "description/UPowieksz.h"
-#include "files/DialogWyboruPliku.h"
 #include "manual/UReczneMA.h"
 #include "settings/UUstawienia.h"
 #include "spread/czekaj.h"
@@ -529,11 +528,6 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         QTimer::singleShot(0, this, [this] { emit PierwszeMalowanie(); });
     }
     return QMainWindow::eventFilter(o, e);
-}
-
-void TForm1::keyPressEvent(QKeyEvent *e)
-{
-    QMainWindow::keyPressEvent(e);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)

@@ -8,10 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <memory>
 
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QSystemTrayIcon;
@@ -56,7 +54,9 @@ public:
     // Hands over the card store and the other windows (start-up, before show).
     void PolaczMagazyn(MagazynKart *magazyn);
     void PolaczOkna(const OknaProgramu &okna);
-    void UstawWyborPliku(WyborPliku *wybor); // tests give paths without a dialog
+    // The file chooser of every file command: the program's dialog, or a
+    // test's paths. Set before the window is used.
+    void UstawWyborPliku(WyborPliku *wybor);
     WyborPliku &Wybor();
     MagazynKart &Magazyn() const { return *m_magazyn; }
     const OknaProgramu &Okna() const { return m_okna; }
@@ -167,7 +167,6 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
@@ -185,7 +184,6 @@ private:
     MagazynKart *m_magazyn = nullptr;
     OknaProgramu m_okna;
     WyborPliku *m_wybor = nullptr;
-    std::unique_ptr<WyborPliku> m_wyborDomyslny;
     QSystemTrayIcon *m_tray = nullptr;
     TFPomoc *m_pomoc = nullptr;
     Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;

@@ -186,11 +186,6 @@ void TFPowieksz::showEvent(QShowEvent *e)
     Panel1->setFocus();
 }
 
-void TFPowieksz::closeEvent(QCloseEvent *e)
-{
-    QDialog::closeEvent(e);
-}
-
 void TFPowieksz::hideEvent(QHideEvent *e)
 {
     QDialog::hideEvent(e);

@@ -3,8 +3,8 @@
 
 #include "app/UElementyStolu.h"
 #include "app/komunikaty.h"
-#include "files/DialogWyboruPliku.h"
 #include "files/eksporttekstu.h"
+#include "files/wyborpliku.h"
 #include "files/plikukladu.h"
 #include "settings/UUstawienia.h"
 #include "spread/katalog.h"
@@ -15,11 +15,8 @@
 
 WyborPliku &TForm1::Wybor()
 {
-    if (m_wybor)
-        return *m_wybor;
-    if (!m_wyborDomyslny)
-        m_wyborDomyslny = std::make_unique<DialogWyboruPliku>();
-    return *m_wyborDomyslny;
+    Q_ASSERT(m_wybor); // the program hands its dialog over at start-up
+    return *m_wybor;
 }
 
 void TForm1::ZapiszUklad()
