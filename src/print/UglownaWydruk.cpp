@@ -25,7 +25,10 @@ void TForm1::PrzygotujWydruk()
                                  Pozycje[p].Odwrocona);
     d.tytulTalii = m_okna.Ustawienia ? m_okna.Ustawienia->TytulTalii(AktualnaTalia) : QString();
     d.interpretacja = Memo1->toPlainText();
-    PogrubNaglowki(); // the bold buffer holds what is printed
+    // The hidden rich-text window keeps its bold copy of the interpretation;
+    // the report does not print from it but bolds its own document from
+    // d.interpretacja.
+    PogrubNaglowki();
     w->Przygotuj(d);
 }
 
