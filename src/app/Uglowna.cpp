@@ -8,7 +8,6 @@
 #include "app/komunikaty.h"
 #include "app/obszarpowiadomien.h"
 #include "description/UPowieksz.h"
-#include "files/DialogWyboruPliku.h"
 #include "manual/UReczneMA.h"
 #include "settings/UUstawienia.h"
 #include "spread/czekaj.h"
@@ -109,7 +108,7 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
     // 12. a tooltip stays for ten seconds (set on each element with a hint)
     // 13. no spread name yet
     LabelNazwaRozkl->clear();
-    KolumnaObrazka = SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
+    KolumnaObrazka = KolumnaObrazkaStolu(SzerokoscEkranu());
     qApp->installEventFilter(this);
 }
 
@@ -145,12 +144,12 @@ void TForm1::ZbudujOkno()
     klient->setAutoFillBackground(true);
 
     Image16 = new TStol(klient);
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *ramka = new TRamka(klient);
         ramka->hide();
         Ramki[p] = ramka;
     }
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *obraz = new TObrazKarty(p, klient);
         obraz->setEnabled(false);
         obraz->setAccessibleName(QStringLiteral("Pozycja %1").arg(p));
@@ -160,7 +159,7 @@ void TForm1::ZbudujOkno()
         connect(obraz, &TObrazKarty::Wymien, this, [this](int poz) { Bezpiecznie([&] { Wymiekart1Click(poz); }); });
         Obrazki[p] = obraz;
     }
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         auto *etykieta = new QLabel(QString::number(p), klient);
         etykieta->setFont(czcionkaEtykiety());
         etykieta->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
@@ -207,6 +206,20 @@ void TForm1::ZbudujOkno()
 
 void TForm1::ZbudujPolecenia()
 {
+    ZbudujPasek();
+    ZbudujMenu();
+    PolaczPolecenia();
+    // Start-up states: new spread is available, the commands that need a
+    // spread are not; the save button stays enabled while the menu item is not.
+    for (QToolButton *b : {SpeedButton2, SpeedButton5, SpeedButton4})
+        b->setEnabled(false);
+    for (QAction *a : {Zapisz, Podglad, Drukuj})
+        a->setEnabled(false);
+}
+
+// The toolbar: the command buttons and the two hidden description-lock toggles.
+void TForm1::ZbudujPasek()
+{
     auto przycisk = [this](int lewo, Glif g, const QString &podpowiedz) {
         auto *b = new QToolButton(Panel1);
         b->setGeometry(lewo, 4, 33, 33);
@@ -249,7 +262,11 @@ void TForm1::ZbudujPolecenia()
                                              "zamykać okna z opisem karty, aby wyświetlić opis dla innej karty - "
                                              "wystarczy kliknąć kolejną kartę w rozkładzie."));
     SpeedButton10->setChecked(true);
+}
 
+// The menu bar and the keyboard shortcuts, the toolbar-only commands' included.
+void TForm1::ZbudujMenu()
+{
     QMenu *plik = menuBar()->addMenu(QStringLiteral("Plik"));
     Nowy1 = plik->addAction(QStringLiteral("Nowy"));
     Wczytaj = plik->addAction(QStringLiteral("Otwórz"));
@@ -289,7 +306,11 @@ void TForm1::ZbudujPolecenia()
     skrot(QKeySequence(Qt::CTRL | Qt::Key_Comma), SpeedButton12);
     skrot(QKeySequence(Qt::CTRL | Qt::Key_T), SpeedButton7);
     skrot(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), SpeedButton5);
+}
 
+// Each command runs its handler from the menu and from the toolbar alike.
+void TForm1::PolaczPolecenia()
+{
     auto polecenie = [this](auto *nadawca, auto sygnal, auto cel) {
         connect(nadawca, sygnal, this, [this, cel] { Bezpiecznie([&] { (this->*cel)(); }); });
     };
@@ -323,13 +344,6 @@ void TForm1::ZbudujPolecenia()
         if (m_okna.Ankieta)
             m_okna.Ankieta->exec();
     });
-
-    // Start-up states: new spread is available, the commands that need a
-    // spread are not; the save button stays enabled while the menu item is not.
-    for (QToolButton *b : {SpeedButton2, SpeedButton5, SpeedButton4})
-        b->setEnabled(false);
-    for (QAction *a : {Zapisz, Podglad, Drukuj})
-        a->setEnabled(false);
 }
 
 void TForm1::PokazPomoc(DokumentPomocy dokument)
@@ -426,11 +440,11 @@ void TForm1::resizeEvent(QResizeEvent *e)
 
 void TForm1::UstawPozycje(int n)
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Obrazki[p]->show();
     // A spread the table cannot hold is shown shrunk, every card in sight.
     m_ulozenie = UlozNaStole(n, AktualnyUklad, Image16->geometry(), SzerokoscEkranu(), m_etykietyNaPelno, m_miejsca);
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         Obrazki[p]->UstawSkale(m_ulozenie.skala);
         Obrazki[p]->move(m_miejsca[p]);
     }
@@ -441,7 +455,7 @@ void TForm1::UstawEtykiety()
     const bool pomniejszony = m_ulozenie.skala < 1.0;
     const QPoint d = pomniejszony ? m_ulozenie.przesuniecieEtykiety : PrzesuniecieEtykiety(SzerokoscEkranu());
     const int wysokosc = pomniejszony ? m_ulozenie.wysokoscEtykiety : WysokoscEtykietyStolu;
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         QLabel *e = Etykiety[p];
         e->hide();
         if (e->height() != wysokosc) {
@@ -458,7 +472,7 @@ void TForm1::UstawEtykiety()
 void TForm1::PokazRamki()
 {
     const QSize r = WSkali(RozmiarRamki(SzerokoscEkranu()), m_ulozenie.skala);
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         Ramki[p]->resize(r);
         Ramki[p]->UstawKolor(QColor(0, 128, 128));
     }
@@ -477,15 +491,15 @@ void TForm1::PodswietlRamke(int k)
 {
     if (k > LiczbaKart(AktualnyUklad))
         return;
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Ramki[p]->UstawKolor(QColor(0, 128, 128));
-    if (k >= 1 && k <= 15)
+    if (k >= 1 && k <= LiczbaPozycjiStolu)
         Ramki[k]->UstawKolor(QColor(255, 255, 0));
 }
 
 void TForm1::UkryjRamki()
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Ramki[p]->hide();
 }
 
@@ -529,11 +543,6 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         QTimer::singleShot(0, this, [this] { emit PierwszeMalowanie(); });
     }
     return QMainWindow::eventFilter(o, e);
-}
-
-void TForm1::keyPressEvent(QKeyEvent *e)
-{
-    QMainWindow::keyPressEvent(e);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)

@@ -4,14 +4,13 @@
 #include "app/pomoc.h"
 #include "spread/geometria.h"
 #include "spread/pozycje.h"
+#include "spread/wyswietlanie.h"
 
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
-#include <memory>
 
 class QAction;
-class QKeyEvent;
 class QLabel;
 class QPlainTextEdit;
 class QSystemTrayIcon;
@@ -56,7 +55,9 @@ public:
     // Hands over the card store and the other windows (start-up, before show).
     void PolaczMagazyn(MagazynKart *magazyn);
     void PolaczOkna(const OknaProgramu &okna);
-    void UstawWyborPliku(WyborPliku *wybor); // tests give paths without a dialog
+    // The file chooser of every file command: the program's dialog, or a
+    // test's paths. Set before the window is used.
+    void UstawWyborPliku(WyborPliku *wybor);
     WyborPliku &Wybor();
     MagazynKart &Magazyn() const { return *m_magazyn; }
     const OknaProgramu &Okna() const { return m_okna; }
@@ -76,16 +77,16 @@ public:
     bool WymianaKarty = false;
     qint32 PozycjaWymiany = 0;
     int WybranaPozycja = 0;
-    std::array<QString, 16> NazwyKart;
+    std::array<QString, LiczbaPozycjiStolu + 1> NazwyKart;
     // The picture column the next card lookup reads: "Obrazek800",
     // "Obrazek1024" or "obrazekBig". Shared on purpose: the description
     // window switches it while it is open.
     QString KolumnaObrazka;
 
     // --- elements of the table, indexed by position 1..15 ---
-    std::array<TObrazKarty *, 17> Obrazki{}; // [16]: the description window's picture
-    std::array<QLabel *, 16> Etykiety{};
-    std::array<TRamka *, 16> Ramki{};
+    std::array<TObrazKarty *, ObrazekOpisu + 1> Obrazki{}; // last: the description window's picture
+    std::array<QLabel *, LiczbaPozycjiStolu + 1> Etykiety{};
+    std::array<TRamka *, LiczbaPozycjiStolu + 1> Ramki{};
     TStol *Image16 = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QLabel *lbltalia = nullptr;
@@ -167,13 +168,16 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void changeEvent(QEvent *e) override;
-    void keyPressEvent(QKeyEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
     FolderyProgramu m_foldery;
     void ZbudujOkno();
     void ZbudujPolecenia();
+    void ZbudujPasek();
+    void ZbudujMenu();
+    void PolaczPolecenia();
+    void PodpiszKarte(int p); // hint and accessible name from NazwyKart[p]
     void RozmiescElementy();
     void Minimalizuj();
     void Wyjscie();
@@ -181,13 +185,12 @@ private:
     MagazynKart *m_magazyn = nullptr;
     OknaProgramu m_okna;
     WyborPliku *m_wybor = nullptr;
-    std::unique_ptr<WyborPliku> m_wyborDomyslny;
     QSystemTrayIcon *m_tray = nullptr;
     TFPomoc *m_pomoc = nullptr;
     Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;
-    std::array<QPoint, 16> m_miejsca{}; // top-left corners of the card images
+    std::array<QPoint, LiczbaPozycjiStolu + 1> m_miejsca{}; // top-left corners of the card images
     UlozenieNaStole m_ulozenie;          // the scale the spread is shown at
-    std::array<QSize, 16> m_etykietyNaPelno{}; // number labels at full size
+    std::array<QSize, LiczbaPozycjiStolu + 1> m_etykietyNaPelno{}; // number labels at full size
     int m_numerPokazu = 0;               // a newer showing stops an older one
     bool m_konczy = false;
     bool m_pomalowane = false;

@@ -18,8 +18,6 @@ struct Ustawienia
     bool operator==(const Ustawienia &) const = default;
 };
 
-inline constexpr const char *NazwaPlikuUstawien = "Lomi.ini";
-
 // Reads the settings from INI text. Each setting takes the value of key "01"
 // of its section; a missing section or key, or a value that is not a 32-bit
 // whole number (decimal, or hexadecimal after "0x", "0X" or "$"), leaves the

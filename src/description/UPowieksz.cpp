@@ -4,8 +4,7 @@
 #include "app/Uglowna.h"
 #include "app/ikony.h"
 #include "spread/ekran.h"
-#include "spread/geometria.h"
-#include "spread/obraz.h"
+#include "spread/wyswietlanie.h"
 #include "store/magazyn.h"
 
 #include <QEvent>
@@ -18,8 +17,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString KolumnaDuza = QStringLiteral("obrazekBig");
 
 QFrame *panel(QWidget *rodzic, const QRect &miejsce)
 {
@@ -64,7 +61,7 @@ TFPowieksz::TFPowieksz(TForm1 &glowna, MagazynKart &magazyn, QWidget *rodzic)
     Panel1->setAccessibleName(QStringLiteral("Karta"));
     Panel4 = new QWidget(Panel1);
     Panel4->setGeometry(8, 16, 169, 273);
-    Image1 = new TObrazKarty(16, Panel4);
+    Image1 = new TObrazKarty(ObrazekOpisu, Panel4);
     Image1->UstawRozciaganie(true);
     Image1->setGeometry(0, 0, 169, 273);
     // Only a picture here: no click, no focus, no popup menu of a table card.
@@ -87,25 +84,23 @@ TFPowieksz::TFPowieksz(TForm1 &glowna, MagazynKart &magazyn, QWidget *rodzic)
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { m_glowna.Bezpiecznie([&] { SpeedButton1Click(); }); });
     connect(SpeedButton2, &QToolButton::clicked, this, &TFPowieksz::SpeedButton2Click);
 
-    // OdwrocObrazek(16) turns this window's picture.
-    m_glowna.Obrazki[16] = Image1;
+    // OdwrocObrazek(ObrazekOpisu) turns this window's picture.
+    m_glowna.Obrazki[ObrazekOpisu] = Image1;
     Panel1->setFocus();
 }
 
 void TFPowieksz::FormActivate()
 {
     const int p = m_glowna.WybranaPozycja;
-    const TPozycja pozycja = (p >= 1 && p <= 15) ? m_glowna.Pozycje[size_t(p)] : TPozycja{};
+    const TPozycja pozycja = (p >= 1 && p <= LiczbaPozycjiStolu) ? m_glowna.Pozycje[size_t(p)] : TPozycja{};
     OdwroconaWOpisie = pozycja.Odwrocona;
 
     // The open window always shows the large picture; a card shown on the
     // table meanwhile has switched the shared column to the table's size.
-    m_glowna.KolumnaObrazka = KolumnaDuza;
+    m_glowna.KolumnaObrazka = KolumnaObrazkaOpisu();
     Image1->UstawObraz(QImage()); // a failing lookup leaves no earlier card behind
-    Image1->UstawObraz(
-        ObrazZBajtow(m_magazyn.ObrazekKarty(pozycja.NrKarty, m_glowna.AktualnaTalia, m_glowna.KolumnaObrazka)));
-    if (OdwroconaWOpisie)
-        m_glowna.OdwrocObrazek(16);
+    Image1->UstawObraz(ObrazKarty(m_magazyn.ObrazekKarty(pozycja.NrKarty, m_glowna.AktualnaTalia, m_glowna.KolumnaObrazka),
+                                  OdwroconaWOpisie));
 
     NazwaWOpisie = m_magazyn.NazwaKarty(pozycja.NrKarty);
     WypiszOpis();
@@ -113,7 +108,7 @@ void TFPowieksz::FormActivate()
 
 void TFPowieksz::SpeedButton1Click()
 {
-    m_glowna.OdwrocObrazek(16);
+    m_glowna.OdwrocObrazek(ObrazekOpisu);
     OdwroconaWOpisie = !OdwroconaWOpisie;
     WypiszOpis();
 }
@@ -126,7 +121,7 @@ void TFPowieksz::SpeedButton2Click()
 void TFPowieksz::WypiszOpis()
 {
     const int p = m_glowna.WybranaPozycja;
-    const int nrKarty = (p >= 1 && p <= 15) ? m_glowna.Pozycje[size_t(p)].NrKarty : 0;
+    const int nrKarty = (p >= 1 && p <= LiczbaPozycjiStolu) ? m_glowna.Pozycje[size_t(p)].NrKarty : 0;
     QStringList linie;
     // Concatenated, not QString::arg: a "%1" in a card name stays as it is.
     linie << NazwaWOpisie + QStringLiteral(" (") + QString::number(p) + QLatin1Char(')') << QStringLiteral(" ")
@@ -144,8 +139,7 @@ void TFPowieksz::WypiszOpis()
 void TFPowieksz::FormClose()
 {
     // The table display reads the next card with the column for its screen.
-    m_glowna.KolumnaObrazka =
-        SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
+    m_glowna.KolumnaObrazka = KolumnaObrazkaStolu(SzerokoscEkranu());
 }
 
 void TFPowieksz::setVisible(bool widoczne)
@@ -190,11 +184,6 @@ void TFPowieksz::showEvent(QShowEvent *e)
         return; // restored from minimised: the activation rebuilds
     m_glowna.Bezpiecznie([&] { FormActivate(); });
     Panel1->setFocus();
-}
-
-void TFPowieksz::closeEvent(QCloseEvent *e)
-{
-    QDialog::closeEvent(e);
 }
 
 void TFPowieksz::hideEvent(QHideEvent *e)

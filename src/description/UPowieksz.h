@@ -37,7 +37,6 @@ public:
 protected:
     bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
     void hideEvent(QHideEvent *e) override;
 
 private:

@@ -3,8 +3,8 @@
 
 #include "app/UElementyStolu.h"
 #include "app/komunikaty.h"
-#include "files/DialogWyboruPliku.h"
 #include "files/eksporttekstu.h"
+#include "files/wyborpliku.h"
 #include "files/plikukladu.h"
 #include "settings/UUstawienia.h"
 #include "spread/katalog.h"
@@ -15,11 +15,8 @@
 
 WyborPliku &TForm1::Wybor()
 {
-    if (m_wybor)
-        return *m_wybor;
-    if (!m_wyborDomyslny)
-        m_wyborDomyslny = std::make_unique<DialogWyboruPliku>();
-    return *m_wyborDomyslny;
+    Q_ASSERT(m_wybor); // the program hands its dialog over at start-up
+    return *m_wybor;
 }
 
 void TForm1::ZapiszUklad()
@@ -63,11 +60,7 @@ void TForm1::WczytajUklad(const QString &sciezka)
     AktualnyUklad = s.AktualnyUklad;
     ++m_numerPokazu; // a deal still showing its cards stops
     UkryjRamki(); // the frames of an arrangement do not belong to this spread
-    for (int p = 1; p <= 15; ++p) {
-        Obrazki[p]->UstawObraz(QImage());
-        Obrazki[p]->setToolTip(QString());
-        Etykiety[p]->hide();
-    }
+    WyczyscStol(Obrazki, Etykiety);
     Memo1->clear();
     // The captions name what now lies on the table.
     LabelNazwaRozkl->setText(NazwaUkladu(AktualnyUklad));

@@ -23,7 +23,7 @@ bool ZapiszUkladDo(QIODevice& dev, const StanUkladu& s, QString* blad)
         qToLittleEndian(wartosc, w);
         w += 4;
     };
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         dopisz(s.Pozycje[p].NrKarty);
         dopisz(s.Pozycje[p].Odwrocona ? 1 : 0);
     }
@@ -58,7 +58,7 @@ bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
         return v;
     };
     StanUkladu nowy;
-    for (int p = 1; p <= 15; ++p) {
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p) {
         nowy.Pozycje[p].NrKarty = wartosc();
         nowy.Pozycje[p].Odwrocona = (wartosc() == 1);
     }

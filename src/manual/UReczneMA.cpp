@@ -22,7 +22,7 @@
 namespace {
 
 // Captions of the card buttons until a deck is loaded.
-const char *const NazwyRun[24] = {"&Fehu",   "&Uruz",   "&Thurisaz", "&Ansus",  "&Raidho", "&Kenaz",
+const char *const NazwyRun[LiczbaKartTalii] = {"&Fehu",   "&Uruz",   "&Thurisaz", "&Ansus",  "&Raidho", "&Kenaz",
                                   "&Gebo",   "&Wunijo", "&Hagalaz",  "&Nauthiz", "&Isa",   "&Jera",
                                   "&Eihwaz", "&Perthro", "Elha&z",   "&Sowilo", "Tiwa&z", "&Berkano",
                                   "E&hwaz",  "&Mannaz", "&Laguz",    "In&gwaz", "&Dagaz", "&Othala"};
@@ -91,7 +91,7 @@ TFReczneMA::TFReczneMA(TForm1 &glowna, TFUstawienia &ustawienia, MagazynKart &ma
     QFrame *pole = Pasek(this, QRect(ramka, ramka + 25, szer, dolY - ramka - 25), QFrame::Sunken);
     QFont czcionka = font();
     czcionka.setPixelSize(10);
-    for (int i = 1; i <= 24; ++i) {
+    for (int i = 1; i <= LiczbaKartTalii; ++i) {
         auto *b = new TPrzyciskKarty(pole);
         b->setGeometry(32 + 56 * ((i - 1) % 8), 16 + 56 * ((i - 1) / 8), 56, 56);
         b->setAutoRaise(true);
@@ -178,7 +178,7 @@ void TFReczneMA::WczytajTalie()
 {
     // The icon bytes are decoded in memory rather than through "tmp.bmp".
     const QVector<MagazynKart::Ikonka> ikonki = m_magazyn.Ikonki(m_ustawienia.KluczTalii());
-    const int ile = std::min<int>(24, ikonki.size());
+    const int ile = std::min<int>(LiczbaKartTalii, ikonki.size());
     for (int i = 1; i <= ile; ++i) {
         const MagazynKart::Ikonka &w = ikonki[i - 1];
         PrzyciskiKart[i]->setIcon(IkonaKarty(ObrazZBajtow(w.ObrazekMaly)));
@@ -195,7 +195,7 @@ void TFReczneMA::WylaczKartyNaStole()
     // A card number outside 1..24 (a spread file is taken unchecked) has no button.
     for (int j = 1; j <= LiczbaPozycji(); ++j) {
         const int k = m_glowna.Pozycje[j].NrKarty;
-        if (k >= 1 && k <= 24)
+        if (k >= 1 && k <= LiczbaKartTalii)
             PrzyciskiKart[k]->setEnabled(false);
     }
 }
@@ -214,7 +214,7 @@ void TFReczneMA::FormActivate()
     const int n = LiczbaPozycji();
     // A failed deck lookup is reported and leaves the buttons as they were.
     m_glowna.Bezpiecznie([&] { WczytajTalie(); });
-    for (int k = 1; k <= 24; ++k)
+    for (int k = 1; k <= LiczbaKartTalii; ++k)
         PrzyciskiKart[k]->setEnabled(true);
     if (m_wymiana) {
         NrPozycji = m_glowna.PozycjaWymiany;
@@ -232,7 +232,7 @@ void TFReczneMA::FormActivate()
         m_glowna.PokazRamki();
         // No spread on the table: there is no position to lay a card on.
         if (n < 1)
-            for (int k = 1; k <= 24; ++k)
+            for (int k = 1; k <= LiczbaKartTalii; ++k)
                 PrzyciskiKart[k]->setEnabled(false);
     }
     m_glowna.PodswietlRamke(NrPozycji);
@@ -242,7 +242,7 @@ void TFReczneMA::FormActivate()
 void TFReczneMA::PrzyciskKartyClick(int k)
 {
     const int p = NrPozycji;
-    if (k < 1 || k > 24 || p < 1 || p > 15)
+    if (k < 1 || k > LiczbaKartTalii || p < 1 || p > LiczbaPozycjiStolu)
         return;
     Cofnij->setEnabled(true);
     WybraneKarty[p] = k;
@@ -257,7 +257,7 @@ void TFReczneMA::PrzyciskKartyClick(int k)
         UstawNaglowek(NrPozycji, n);
     } else {
         OK->setEnabled(true);
-        for (int i = 1; i <= 24; ++i)
+        for (int i = 1; i <= LiczbaKartTalii; ++i)
             PrzyciskiKart[i]->setEnabled(false);
     }
     m_glowna.PodswietlRamke(NrPozycji);
@@ -269,7 +269,7 @@ void TFReczneMA::CofnijClick()
     if (m_wymiana) {
         if (NrPozycji <= m_glowna.PozycjaWymiany)
             return; // no card chosen yet
-        for (int k = 1; k <= 24; ++k)
+        for (int k = 1; k <= LiczbaKartTalii; ++k)
             PrzyciskiKart[k]->setEnabled(true);
         Cofnij->setEnabled(false);
         --NrPozycji;
@@ -281,15 +281,15 @@ void TFReczneMA::CofnijClick()
     if (NrPozycji <= 1)
         return; // nothing laid yet
     if (NrPozycji > n) {
-        for (int k = 1; k <= 24; ++k) {
-            const auto koniec = WybraneKarty.begin() + 1 + std::min(n, 15);
+        for (int k = 1; k <= LiczbaKartTalii; ++k) {
+            const auto koniec = WybraneKarty.begin() + 1 + std::min(n, LiczbaPozycjiStolu);
             PrzyciskiKart[k]->setEnabled(std::find(WybraneKarty.begin() + 1, koniec, k) == koniec);
         }
     }
     const int p = NrPozycji - 1;
     UstawNaglowek(p, n);
     const int k = m_glowna.Pozycje[p].NrKarty;
-    if (k >= 1 && k <= 24)
+    if (k >= 1 && k <= LiczbaKartTalii)
         PrzyciskiKart[k]->setEnabled(true);
     m_glowna.Obrazki[p]->UstawObraz(QImage());
     m_glowna.Etykiety[p]->hide();
@@ -309,13 +309,9 @@ void TFReczneMA::AnulujClick()
         m_glowna.UstawPrzyciski(false);
         m_glowna.SpeedButton6->setEnabled(true);
         m_glowna.Nowy1->setEnabled(true);
-        for (int i = 1; i <= 15; ++i) {
-            m_glowna.Obrazki[i]->UstawObraz(QImage());
-            m_glowna.Etykiety[i]->hide();
-            m_glowna.Obrazki[i]->setEnabled(false);
-            m_glowna.Pozycje[i].NrKarty = -1;
-            m_glowna.Pozycje[i].Odwrocona = false;
-        }
+        WyczyscStol(m_glowna.Obrazki, m_glowna.Etykiety);
+        for (int i = 1; i <= LiczbaPozycjiStolu; ++i)
+            m_glowna.Pozycje[i] = TPozycja{-1, false};
     }
     // While replacing, the caller puts the previous card back.
     done(QDialog::Rejected);

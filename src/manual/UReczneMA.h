@@ -1,4 +1,6 @@
 #pragma once
+#include "spread/pozycje.h"
+
 #include <QDialog>
 #include <array>
 
@@ -21,8 +23,8 @@ public:
     TFReczneMA(TForm1 &glowna, TFUstawienia &ustawienia, MagazynKart &magazyn, QWidget *rodzic = nullptr);
 
     int NrPozycji = 1;
-    std::array<int, 16> WybraneKarty{};
-    std::array<QToolButton *, 25> PrzyciskiKart{}; // 1..24
+    std::array<int, LiczbaPozycjiStolu + 1> WybraneKarty{};
+    std::array<QToolButton *, LiczbaKartTalii + 1> PrzyciskiKart{}; // 1..24
 
     QLabel *Naglowek = nullptr;
     QToolButton *Prosta = nullptr;

@@ -5,7 +5,7 @@
 #include "print/raport.h"
 #include "settings/UUstawienia.h"
 #include "spread/katalog.h"
-#include "spread/obraz.h"
+#include "spread/wyswietlanie.h"
 #include "store/magazyn.h"
 
 #include <QPlainTextEdit>
@@ -20,15 +20,15 @@ void TForm1::PrzygotujWydruk()
     d.nazwyKart = NazwyKart;
     // The pictures come from the column selected last: the table's by screen
     // width, or the big one while an unlocked description window is open.
-    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p) {
-        QImage obraz = ObrazZBajtow(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka));
-        if (Pozycje[p].Odwrocona)
-            obraz = OdwrocObraz(obraz);
-        d.obrazy[p] = obraz;
-    }
+    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p)
+        d.obrazy[p] = ObrazKarty(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka),
+                                 Pozycje[p].Odwrocona);
     d.tytulTalii = m_okna.Ustawienia ? m_okna.Ustawienia->TytulTalii(AktualnaTalia) : QString();
     d.interpretacja = Memo1->toPlainText();
-    PogrubNaglowki(); // the bold buffer holds what is printed
+    // The hidden rich-text window keeps its bold copy of the interpretation;
+    // the report does not print from it but bolds its own document from
+    // d.interpretacja.
+    PogrubNaglowki();
     w->Przygotuj(d);
 }
 

@@ -9,12 +9,12 @@
 #include "spread/UAdd.h"
 #include "spread/czekaj.h"
 #include "spread/ekran.h"
-#include "spread/geometria.h"
 #include "spread/interpretacja.h"
 #include "spread/katalog.h"
 #include "spread/losowanie.h"
 #include "spread/obraz.h"
 #include "spread/pogrubienie.h"
+#include "spread/wyswietlanie.h"
 #include "store/magazyn.h"
 
 #include <QLabel>
@@ -29,14 +29,12 @@ void TForm1::LosujKarty()
 
 void TForm1::PokazKarte(int p)
 {
-    if (p < 1 || p > 15)
+    if (p < 1 || p > LiczbaPozycjiStolu)
         return;
-    KolumnaObrazka = SzerokiEkran(SzerokoscEkranu()) ? QStringLiteral("Obrazek1024") : QStringLiteral("Obrazek800");
+    KolumnaObrazka = KolumnaObrazkaStolu(SzerokoscEkranu());
     // A card number the deck lacks, or bytes that are no picture, show nothing.
-    const QImage obraz = ObrazZBajtow(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka));
-    Obrazki[p]->UstawObraz(obraz);
-    if (Pozycje[p].Odwrocona)
-        OdwrocObrazek(p);
+    Obrazki[p]->UstawObraz(ObrazKarty(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka),
+                                      Pozycje[p].Odwrocona));
     Obrazki[p]->setEnabled(true);
     Obrazki[p]->raise();
     Etykiety[p]->raise();
@@ -47,7 +45,7 @@ void TForm1::PokazKarte(int p)
 bool TForm1::PokazKarty()
 {
     const int numer = ++m_numerPokazu;
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         Obrazki[p]->setEnabled(false);
     const int n = LiczbaKart(AktualnyUklad);
     for (int p = 1; p <= n; ++p)
@@ -66,7 +64,7 @@ bool TForm1::PokazKarty()
 
 void TForm1::OdwrocObrazek(int i)
 {
-    if (i < 1 || i > 16 || !Obrazki[i])
+    if (i < 1 || i > ObrazekOpisu || !Obrazki[i])
         return;
     Obrazki[i]->UstawObraz(OdwrocObraz(Obrazki[i]->Obraz()));
 }
@@ -76,25 +74,26 @@ void TForm1::OdswiezNazwyKart()
     // The names come from the deck selected in the settings window, which also
     // stays the deck of later single-card lookups.
     const int talia = m_okna.Ustawienia ? m_okna.Ustawienia->KluczTalii() : Talia;
-    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p) {
-        NazwyKart[p] = m_magazyn->NazwaKarty(Pozycje[p].NrKarty, talia);
-        if (Pozycje[p].Odwrocona)
-            NazwyKart[p] += QStringLiteral(" (Odw.)");
-    }
+    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p)
+        NazwyKart[p] = NazwaWyswietlana(m_magazyn->NazwaKarty(Pozycje[p].NrKarty, talia), Pozycje[p].Odwrocona);
 }
 
 void TForm1::UstawPodpowiedzi()
 {
-    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p) {
-        Obrazki[p]->setToolTip(NazwyKart[p]);
-        Obrazki[p]->setAccessibleName(QStringLiteral("Pozycja %1: %2").arg(p).arg(NazwyKart[p]));
-    }
+    for (int p = 1; p <= LiczbaKart(AktualnyUklad); ++p)
+        PodpiszKarte(p);
+}
+
+void TForm1::PodpiszKarte(int p)
+{
+    Obrazki[p]->setToolTip(NazwyKart[p]);
+    Obrazki[p]->setAccessibleName(NazwaDostepnaKarty(p, NazwyKart[p]));
 }
 
 void TForm1::Image2Click(int p)
 {
     WybranaPozycja = p;
-    KolumnaObrazka = QStringLiteral("obrazekBig");
+    KolumnaObrazka = KolumnaObrazkaOpisu();
     TFPowieksz *opis = m_okna.Powieksz;
     if (!opis)
         return;
@@ -137,12 +136,7 @@ void TForm1::NowyRozklad()
         // 5. the table is cleared, frames of an earlier arrangement too
         ++m_numerPokazu; // stops a showing still in progress
         UkryjRamki();
-        for (int p = 1; p <= 15; ++p) {
-            Obrazki[p]->UstawObraz(QImage());
-            Obrazki[p]->setEnabled(false);
-            Obrazki[p]->setToolTip(QString());
-            Etykiety[p]->hide();
-        }
+        WyczyscStol(Obrazki, Etykiety);
         UstawPozycje(AktualnyUklad);
         UstawEtykiety();
         if (UlozenieLosowo) {
@@ -169,20 +163,18 @@ void TForm1::NowyRozklad()
 
 void TForm1::MenuItem1Click(int p)
 {
-    if (p < 1 || p > 15)
+    if (p < 1 || p > LiczbaPozycjiStolu)
         return;
     Pozycje[p].Odwrocona = !Pozycje[p].Odwrocona;
     PokazKarte(p);
-    NazwyKart[p] = m_magazyn->NazwaKarty(Pozycje[p].NrKarty); // the deck given last stays
-    if (Pozycje[p].Odwrocona)
-        NazwyKart[p] += QStringLiteral(" (Odw.)");
-    Obrazki[p]->setToolTip(NazwyKart[p]);
-    Obrazki[p]->setAccessibleName(QStringLiteral("Pozycja %1: %2").arg(p).arg(NazwyKart[p]));
+    // The deck given last stays.
+    NazwyKart[p] = NazwaWyswietlana(m_magazyn->NazwaKarty(Pozycje[p].NrKarty), Pozycje[p].Odwrocona);
+    PodpiszKarte(p);
 }
 
 void TForm1::Wymiekart1Click(int p)
 {
-    if (p < 1 || p > 15)
+    if (p < 1 || p > LiczbaPozycjiStolu)
         return;
     const TPozycja poprzednia = Pozycje[p];
     WymianaKarty = true;

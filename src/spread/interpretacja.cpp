@@ -10,7 +10,7 @@ constexpr int UkladLosu = 16;
 
 } // namespace
 
-QString Interpretacja(int n, const std::array<QString, 16> &nazwyKart, const ZrodlaInterpretacji &z,
+QString Interpretacja(int n, const std::array<QString, LiczbaPozycjiStolu + 1> &nazwyKart, const ZrodlaInterpretacji &z,
                       const std::function<void(const QString &kawalek)> &dopisz)
 {
     QString tekst;

@@ -1,4 +1,6 @@
 #pragma once
+#include "spread/pozycje.h"
+
 #include <QString>
 
 #include <array>
@@ -18,5 +20,5 @@ struct ZrodlaInterpretacji {
 // nazwyKart[k] is the display name of the card at position k.
 // dopisz, when given, receives each piece as it is appended, so the text can be
 // shown while it grows.
-QString Interpretacja(int n, const std::array<QString, 16> &nazwyKart, const ZrodlaInterpretacji &z,
+QString Interpretacja(int n, const std::array<QString, LiczbaPozycjiStolu + 1> &nazwyKart, const ZrodlaInterpretacji &z,
                       const std::function<void(const QString &kawalek)> &dopisz = {});

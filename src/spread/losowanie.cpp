@@ -12,13 +12,13 @@ void LosujKarty(TablicaPozycji &pozycje, std::mt19937 &gen)
 
 void LosujKarty(TablicaPozycji &pozycje, const std::function<int()> &karta, const std::function<bool()> &odwrocona)
 {
-    for (int p = 1; p <= 15; ++p)
+    for (int p = 1; p <= LiczbaPozycjiStolu; ++p)
         pozycje[p] = TPozycja{-1, false};
 
     // A taken number steps back and draws again; the orientation is drawn in
     // either case, so the last filled position gets its orientation anew.
     int i = 0;
-    while (i < 15) {
+    while (i < LiczbaPozycjiStolu) {
         ++i;
         const int a = karta();
         bool zajeta = false;

@@ -10,5 +10,9 @@ struct TPozycja {
     bool Odwrocona = false;
 };
 
+// The table has positions 1..15; a deck holds cards 1..24.
+inline constexpr int LiczbaPozycjiStolu = 15;
+inline constexpr int LiczbaKartTalii = 24;
+
 // Positions 1..15 of the table; index 0 is unused so positions read as numbered.
-using TablicaPozycji = std::array<TPozycja, 16>;
+using TablicaPozycji = std::array<TPozycja, LiczbaPozycjiStolu + 1>;
