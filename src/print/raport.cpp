@@ -66,6 +66,7 @@ struct Wiersz {
     double dol = 0;
     bool gruby = false;      // part of a position heading
     bool samotny = false;    // the only line of its paragraph (a card name under a heading)
+    bool pusty = false;      // blank
 };
 
 bool GrubyOd(const QTextBlock &blok, int pozycja)
@@ -92,7 +93,8 @@ std::vector<Wiersz> Wiersze(QTextDocument *doc)
             w.gora = y0 + linia.y();
             w.dol = w.gora + linia.height();
             w.gruby = linia.textLength() > 0 && GrubyOd(blok, blok.position() + linia.textStart());
-            w.samotny = uklad->lineCount() == 1 && !blok.text().trimmed().isEmpty();
+            w.pusty = blok.text().mid(linia.textStart(), linia.textLength()).trimmed().isEmpty();
+            w.samotny = uklad->lineCount() == 1 && !w.pusty;
             wynik.push_back(w);
         }
     }
@@ -106,12 +108,18 @@ std::vector<Kawalek> Podziel(QTextDocument *doc, const Strona &s)
 {
     if (!doc || doc->isEmpty())
         return {Kawalek{}};
-    const std::vector<Wiersz> w = Wiersze(doc);
+    std::vector<Wiersz> w = Wiersze(doc);
+    // Blank lines closing the reading must not make a page of their own.
+    while (w.size() > 1 && w.back().pusty)
+        w.pop_back();
     if (w.empty())
         return {Kawalek{}};
     std::vector<Kawalek> strony;
     size_t od = 0;
     while (od < w.size()) {
+        // Nor does a page start with the blank line that parted two positions.
+        while (!strony.empty() && w[od].pusty)
+            ++od;
         const double miejsce = s.stopka - s.gornaKrawedzTekstu(int(strony.size()));
         size_t doo = od; // last line on this page; the first always goes, even if too tall
         while (doo + 1 < w.size() && w[doo + 1].dol - w[od].gora <= miejsce)

@@ -126,6 +126,7 @@ private slots:
     void dlugiOdczytPokazujeRzeczywistaLiczbeStron();
     void mniejszyRozkladPoWiekszymNieDrukujeStarychKart();
     void stopkaLiczyStronyWydrukowane();
+    void pusteWierszeNaKoncuNieDajaStrony();
     void naglowekIdzieNaStroneZeSwoimTekstem_data();
     void naglowekIdzieNaStroneZeSwoimTekstem();
     void zakresStronIKopie_data();
@@ -267,6 +268,18 @@ void TestRaport::stopkaLiczyStronyWydrukowane()
              qPrintable(tekst.right(300)));
     QVERIFY(!tekst.contains(QStringLiteral("/ 3")));
     QCOMPARE(w.r.znakStron, QStringLiteral("/ 2"));
+}
+
+void TestRaport::pusteWierszeNaKoncuNieDajaStrony()
+{
+    // Every reading ends with blank lines; past the foot of a page they are
+    // no reason for a page holding only its footer.
+    WydrukPdf w;
+    DaneWydruku d = Jedenascie(10);
+    d.uklad = 15;
+    d.interpretacja = Wiersze(1, 20, QStringLiteral("wiersz")) + QString(QStringLiteral("\r\n")).repeated(40);
+    QCOMPARE(w.drukuj(d), 1);
+    QCOMPARE(w.r.znakStron, QStringLiteral("/ 1"));
 }
 
 void TestRaport::naglowekIdzieNaStroneZeSwoimTekstem_data()
