@@ -32,7 +32,9 @@ public:
     // Fills the report anew from the spread on the table, laid out for Drukarka().
     void Przygotuj(const DaneWydruku &dane);
 
-    // The printer setup dialog. false when cancelled (nothing changes then).
+    // The printer setup dialog, offering one copy of all pages each time; a
+    // page range and copies chosen there are printed as chosen.
+    // false when cancelled (nothing changes then).
     // A print to file without a usable file name goes to <folderZapisu>/wydruk.pdf.
     bool WybierzDrukarke(QWidget *rodzic, const QString &folderZapisu);
 
@@ -46,6 +48,7 @@ public:
     void Podglad(QWidget *rodzic, const QString &folderZapisu = QString());
 
 private:
+    static void ZacznijOdNowa(QPrinter &p);
     std::unique_ptr<QPrinter> drukarka;
     QTextDocument tekst;
 };

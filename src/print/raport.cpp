@@ -17,14 +17,9 @@
 
 namespace {
 
-QFont CzcionkaArial(int punkty, bool gruba = false)
+QFont CzcionkaArial(double punkty, bool gruba = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(punkty);
-    f.setBold(gruba);
-    return f;
+    return CzcionkaEtykiety(punkty, gruba);
 }
 
 // Geometry of the page on one printer, in device pixels.
@@ -65,14 +60,28 @@ void UlozNa(QTextDocument &doc, QPrinter &drukarka)
     uklad->documentSize(); // finishes the lazy layout
 }
 
-// Breaks the text between laid-out lines, never through one.
-std::vector<Kawalek> Podziel(QTextDocument *doc, const Strona &s)
+// One laid-out line of the interpretation, in document coordinates.
+struct Wiersz {
+    double gora = 0;
+    double dol = 0;
+    bool gruby = false;      // part of a position heading
+    bool samotny = false;    // the only line of its paragraph (a card name under a heading)
+    bool pusty = false;      // blank
+};
+
+bool GrubyOd(const QTextBlock &blok, int pozycja)
 {
-    std::vector<Kawalek> strony;
-    if (!doc || doc->isEmpty())
-        return {Kawalek{}};
-    Kawalek biezacy;
-    bool pierwszaLinia = true;
+    for (QTextBlock::iterator it = blok.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (f.position() + f.length() > pozycja)
+            return f.charFormat().fontWeight() >= QFont::Bold;
+    }
+    return false;
+}
+
+std::vector<Wiersz> Wiersze(QTextDocument *doc)
+{
+    std::vector<Wiersz> wynik;
     for (QTextBlock blok = doc->begin(); blok.isValid(); blok = blok.next()) {
         const QTextLayout *uklad = blok.layout();
         if (!uklad)
@@ -80,23 +89,51 @@ std::vector<Kawalek> Podziel(QTextDocument *doc, const Strona &s)
         const double y0 = uklad->position().y();
         for (int i = 0; i < uklad->lineCount(); ++i) {
             const QTextLine linia = uklad->lineAt(i);
-            const double gora = y0 + linia.y();
-            const double dol = gora + linia.height();
-            if (pierwszaLinia) {
-                biezacy = {gora, dol};
-                pierwszaLinia = false;
-                continue;
-            }
-            const double miejsce = s.stopka - s.gornaKrawedzTekstu(int(strony.size()));
-            if (dol - biezacy.od > miejsce && gora > biezacy.od) {
-                strony.push_back(biezacy);
-                biezacy = {gora, dol};
-            } else {
-                biezacy.doo = dol;
-            }
+            Wiersz w;
+            w.gora = y0 + linia.y();
+            w.dol = w.gora + linia.height();
+            w.gruby = linia.textLength() > 0 && GrubyOd(blok, blok.position() + linia.textStart());
+            w.pusty = blok.text().mid(linia.textStart(), linia.textLength()).trimmed().isEmpty();
+            w.samotny = uklad->lineCount() == 1 && !w.pusty;
+            wynik.push_back(w);
         }
     }
-    strony.push_back(biezacy);
+    return wynik;
+}
+
+// Breaks the text between laid-out lines, never through one, and never right
+// after a heading: a heading (with the card name under it) that would stand at
+// the foot of a page goes over to the next page with its text.
+std::vector<Kawalek> Podziel(QTextDocument *doc, const Strona &s)
+{
+    if (!doc || doc->isEmpty())
+        return {Kawalek{}};
+    std::vector<Wiersz> w = Wiersze(doc);
+    // Blank lines closing the reading must not make a page of their own.
+    while (w.size() > 1 && w.back().pusty)
+        w.pop_back();
+    if (w.empty())
+        return {Kawalek{}};
+    std::vector<Kawalek> strony;
+    size_t od = 0;
+    while (od < w.size()) {
+        // Nor does a page start with the blank line that parted two positions.
+        while (!strony.empty() && w[od].pusty)
+            ++od;
+        const double miejsce = s.stopka - s.gornaKrawedzTekstu(int(strony.size()));
+        size_t doo = od; // last line on this page; the first always goes, even if too tall
+        while (doo + 1 < w.size() && w[doo + 1].dol - w[od].gora <= miejsce)
+            ++doo;
+        if (doo + 1 < w.size()) {
+            size_t koniec = doo;
+            while (koniec > od && (w[koniec].gruby || (w[koniec].samotny && w[koniec - 1].gruby)))
+                --koniec;
+            if (koniec > od || !(w[od].gruby || w[od].samotny))
+                doo = koniec;
+        }
+        strony.push_back({w[od].gora, w[doo].dol});
+        od = doo + 1;
+    }
     return strony;
 }
 
@@ -116,14 +153,19 @@ void RysujPasmoTytulu(QPainter &p, const Raport &r, const Strona &s)
         if (o.widoczny && !obraz.isNull())
             p.drawImage(QRectF(o.miejsce.x() * u, o.miejsce.y() * u, SzerokoscObrazu * u, WysokoscObrazu * u), obraz);
     }
-    p.setFont(CzcionkaArial(6));
     const int flagi = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine;
     for (int n = 1; n <= 15; ++n) {
         for (const EtykietaWydruku *et : {&e.NazwyWydruku[size_t(n)], &e.NumeryWydruku[size_t(n)]}) {
             if (et->tekst.isEmpty())
                 continue;
-            p.drawText(QRectF(et->miejsce.x() * u, et->miejsce.y() * u, SzerokoscPasma * u, WysokoscEtykiety * u),
-                       flagi, et->tekst);
+            p.setFont(CzcionkaArial(et->punkty));
+            // Each laid-out line on its own: the label was wrapped as measured.
+            const QStringList wiersze = et->wiersze.isEmpty() ? QStringList{et->tekst} : et->wiersze;
+            const double h = wiersze.size() > 1 ? et->obszar.height() / wiersze.size() : WysokoscWiersza(et->punkty);
+            const QPointF gora = et->obszar.isNull() && et->wiersze.isEmpty() ? QPointF(et->miejsce) : et->obszar.topLeft();
+            for (int i = 0; i < wiersze.size(); ++i)
+                p.drawText(QRectF(gora.x() * u, (gora.y() + i * h) * u, SzerokoscPasma * u, h * u), flagi,
+                           wiersze.at(i));
         }
     }
 }
@@ -152,7 +194,10 @@ void RysujTekst(QPainter &p, QTextDocument &doc, const Strona &s, int strona, co
     const QRectF wycinek(0, k.od, doc.textWidth(), k.doo - k.od);
     p.setClipRect(wycinek);
     QAbstractTextDocumentLayout::PaintContext kontekst;
-    kontekst.clip = wycinek;
+    // The layout skips only lines wholly outside its clip; a line that merely
+    // touches the slice would still go into the PDF's text (clipped from view)
+    // and read twice. A slice a hair narrower keeps exactly its own lines.
+    kontekst.clip = wycinek.adjusted(0, 0.5, 0, -0.5);
     kontekst.palette.setColor(QPalette::Text, Qt::black);
     doc.documentLayout()->draw(&p, kontekst);
     p.restore();
@@ -162,7 +207,7 @@ void RysujTekst(QPainter &p, QTextDocument &doc, const Strona &s, int strona, co
 
 QString TytulWydruku(int uklad)
 {
-    return QStringLiteral("Rozkład \"") + NazwaUkladu(uklad) + QLatin1Char('"');
+    return TytulUkladu(uklad);
 }
 
 QString StopkaWydruku(const QString &tytulTalii)
@@ -208,21 +253,39 @@ int DrukujRaport(QPrinter &drukarka, Raport &r)
         UlozNa(*r.tekst, drukarka);
     const Strona s(drukarka);
     const std::vector<Kawalek> kawalki = Podziel(r.tekst, s);
+    const int wszystkie = int(kawalki.size());
+    // The footer counts the pages this printout really has.
+    r.znakStron = ZnakStron(r.tekst ? int(WierszeUlozone(*r.tekst).size()) : 0, wszystkie);
+
+    // A page range asked for in the print dialog is printed as asked.
+    int pierwsza = 1, ostatnia = wszystkie;
+    if (drukarka.printRange() == QPrinter::PageRange && drukarka.fromPage() > 0) {
+        pierwsza = qMax(1, drukarka.fromPage());
+        ostatnia = qMin(wszystkie, drukarka.toPage() > 0 ? drukarka.toPage() : wszystkie);
+    }
+    if (pierwsza > ostatnia)
+        return 0;
+    // Copies the printer does not make itself (a PDF file) are printed here.
+    const int kopie = drukarka.supportsMultipleCopies() ? 1 : qMax(1, drukarka.copyCount());
 
     QPainter p;
     if (!p.begin(&drukarka))
         return 0;
-    for (int i = 0; i < int(kawalki.size()); ++i) {
-        if (i > 0)
-            drukarka.newPage();
-        if (i == 0)
-            RysujPasmoTytulu(p, r, s);
-        if (r.tekst)
-            RysujTekst(p, *r.tekst, s, i, kawalki[size_t(i)]);
-        RysujStopke(p, r, s, i + 1);
+    bool pierwszaStrona = true;
+    for (int kopia = 0; kopia < kopie; ++kopia) {
+        for (int i = pierwsza - 1; i < ostatnia; ++i) {
+            if (!pierwszaStrona)
+                drukarka.newPage();
+            pierwszaStrona = false;
+            if (i == 0)
+                RysujPasmoTytulu(p, r, s);
+            if (r.tekst)
+                RysujTekst(p, *r.tekst, s, i, kawalki[size_t(i)]);
+            RysujStopke(p, r, s, i + 1);
+        }
     }
     p.end();
-    return int(kawalki.size());
+    return (ostatnia - pierwsza + 1) * kopie;
 }
 
 void UstalPlikWyjsciowy(QPrinter &drukarka, const QString &folderZapisu)

@@ -44,8 +44,10 @@ void UstawStrone(QPrinter &drukarka);
 // Number of pages the report takes on drukarka (at least 1), without painting.
 int PoliczStrony(QPrinter &drukarka, Raport &r);
 
-// Paints the report on drukarka; returns the number of pages printed, 0 when
-// the printer could not be started.
+// Paints the report on drukarka: the page range and copies set on it (copies
+// only where the printer does not make them itself), every footer counting the
+// report's real pages. Returns the number of pages printed, 0 when the printer
+// could not be started or the range holds no page of the report.
 int DrukujRaport(QPrinter &drukarka, Raport &r);
 
 // A print to file whose output is a folder or not named at all goes to

@@ -53,6 +53,7 @@ private slots:
     void podgladPokazujeTenSamRaport();
     void drukNaPlikBezNazwyTrafiaDoZapisu();
     void anulowanieDrukarkiNicNieZmienia();
+    void dialogZaczynaOdJednejKopiiWszystkichStron();
 };
 
 void TestOknoWydruki::podgladPokazujeTenSamRaport()
@@ -104,6 +105,57 @@ void TestOknoWydruki::anulowanieDrukarkiNicNieZmienia()
     QCOMPARE(okno.Drukarka().outputFileName(), przed);
     QCOMPARE(okno.QuickRep1.tytul, QStringLiteral("Rozkład \"Trzy karty\""));
     QVERIFY(!QFile::exists(katalog.filePath(QStringLiteral("wydruk.pdf"))));
+}
+
+// Copies and a page range chosen for one print are not carried over unseen to
+// the next; what the dialog offers, the printout honours.
+void TestOknoWydruki::dialogZaczynaOdJednejKopiiWszystkichStron()
+{
+    QTemporaryDir katalog;
+    TFWydruki okno;
+    okno.Drukarka().setOutputFormat(QPrinter::PdfFormat);
+    okno.Drukarka().setOutputFileName(katalog.filePath(QStringLiteral("a.pdf")));
+    okno.Drukarka().setCopyCount(3);
+    okno.Drukarka().setPrintRange(QPrinter::PageRange);
+    okno.Drukarka().setFromTo(2, 2);
+    int kopie = -1;
+    bool zakres = false, zaznaczenie = true, biezaca = true;
+    QPrinter::PrintRange wybor = QPrinter::PageRange;
+    GdyOtwarty<QPrintDialog>([&](QPrintDialog *d) {
+        kopie = d->printer()->copyCount();
+        wybor = d->printer()->printRange();
+        zakres = d->testOption(QAbstractPrintDialog::PrintPageRange);
+        zaznaczenie = d->testOption(QAbstractPrintDialog::PrintSelection);
+        biezaca = d->testOption(QAbstractPrintDialog::PrintCurrentPage);
+        d->accept();
+    });
+    QVERIFY(okno.WybierzDrukarke(nullptr, katalog.path()));
+    QCOMPARE(kopie, 1);
+    QCOMPARE(wybor, QPrinter::AllPages);
+    QVERIFY(zakres);
+    QVERIFY(!zaznaczenie);
+    QVERIFY(!biezaca);
+    QCOMPARE(okno.Drukarka().copyCount(), 1);
+    okno.Przygotuj(Odczyt(10, 100));
+    const int wszystkie = okno.Drukuj();
+    QVERIFY(wszystkie >= 2);
+
+    // A range chosen there is printed as chosen; one beyond the printout is an error, not a blank success.
+    okno.Drukarka().setPrintRange(QPrinter::PageRange);
+    okno.Drukarka().setFromTo(2, 2);
+    QCOMPARE(okno.Drukuj(), 1);
+    okno.Drukarka().setFromTo(wszystkie + 1, wszystkie + 1);
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, okno.Drukuj());
+
+    // The preview always shows every page.
+    int podglad = -1;
+    GdyOtwarty<QPrintPreviewDialog>([&](QPrintPreviewDialog *d) {
+        if (auto *w = d->findChild<QPrintPreviewWidget *>())
+            podglad = w->pageCount();
+        d->reject();
+    });
+    okno.Podglad(nullptr);
+    QCOMPARE(podglad, wszystkie);
 }
 
 QTEST_MAIN(TestOknoWydruki)

@@ -66,6 +66,37 @@ QString Uruchom(const QString &program, const QStringList &argumenty)
 
 QString Uproszczony(const QString &s) { return s.simplified(); }
 
+// The text layer of the PDF, of one page or (strona 0) of all.
+QString TekstPdf(const QString &plik, int strona = 0)
+{
+    const QString pdftotext = Narzedzie(QStringLiteral("pdftotext"));
+    QStringList argumenty{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (strona > 0)
+        argumenty << QStringLiteral("-f") << QString::number(strona) << QStringLiteral("-l") << QString::number(strona);
+    return Uruchom(pdftotext, argumenty << plik << QStringLiteral("-"));
+}
+
+int StronyPdf(const QString &plik)
+{
+    const QString info = Uruchom(Narzedzie(QStringLiteral("pdfinfo")), {plik});
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+bool MaPoppler()
+{
+    return !Narzedzie(QStringLiteral("pdftotext")).isEmpty() && !Narzedzie(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+// A reading of `wiersze` short plain lines, one a paragraph.
+QString Wiersze(int od, int ile, const QString &slowo)
+{
+    QStringList t;
+    for (int i = od; i < od + ile; ++i)
+        t << QStringLiteral("%1 %2").arg(slowo).arg(i);
+    return t.join(QStringLiteral("\r\n"));
+}
+
 struct WydrukPdf {
     QTemporaryDir katalog;
     QString plik = katalog.filePath(QStringLiteral("wydruk.pdf"));
@@ -94,6 +125,12 @@ private slots:
     void pustaInterpretacjaToJednaStrona();
     void dlugiOdczytPokazujeRzeczywistaLiczbeStron();
     void mniejszyRozkladPoWiekszymNieDrukujeStarychKart();
+    void stopkaLiczyStronyWydrukowane();
+    void pusteWierszeNaKoncuNieDajaStrony();
+    void naglowekIdzieNaStroneZeSwoimTekstem_data();
+    void naglowekIdzieNaStroneZeSwoimTekstem();
+    void zakresStronIKopie_data();
+    void zakresStronIKopie();
     void plikWyjsciowy_data();
     void plikWyjsciowy();
 };
@@ -213,6 +250,117 @@ void TestRaport::mniejszyRozkladPoWiekszymNieDrukujeStarychKart()
     QVERIFY(tekst.contains(QStringLiteral("Nowa4")));
     QVERIFY(!tekst.contains(QStringLiteral("Nowa5")));
     QVERIFY(!tekst.contains(QStringLiteral("Runa")));
+}
+
+void TestRaport::stopkaLiczyStronyWydrukowane()
+{
+    if (!MaPoppler())
+        QSKIP("poppler-utils are not installed");
+    // More than 75 lines, yet two pages hold them: the footer reads "/ 2".
+    WydrukPdf w;
+    DaneWydruku d = Jedenascie(10);
+    d.uklad = 15;
+    d.interpretacja = Wiersze(1, 80, QStringLiteral("wiersz"));
+    QCOMPARE(w.drukuj(d), 2);
+    QCOMPARE(StronyPdf(w.plik), 2);
+    const QString tekst = TekstPdf(w.plik);
+    QVERIFY2(tekst.contains(QStringLiteral("Strona 1 / 2")) && tekst.contains(QStringLiteral("Strona 2 / 2")),
+             qPrintable(tekst.right(300)));
+    QVERIFY(!tekst.contains(QStringLiteral("/ 3")));
+    QCOMPARE(w.r.znakStron, QStringLiteral("/ 2"));
+}
+
+void TestRaport::pusteWierszeNaKoncuNieDajaStrony()
+{
+    // Every reading ends with blank lines; past the foot of a page they are
+    // no reason for a page holding only its footer.
+    WydrukPdf w;
+    DaneWydruku d = Jedenascie(10);
+    d.uklad = 15;
+    d.interpretacja = Wiersze(1, 20, QStringLiteral("wiersz")) + QString(QStringLiteral("\r\n")).repeated(40);
+    QCOMPARE(w.drukuj(d), 1);
+    QCOMPARE(w.r.znakStron, QStringLiteral("/ 1"));
+}
+
+void TestRaport::naglowekIdzieNaStroneZeSwoimTekstem_data()
+{
+    QTest::addColumn<int>("przed");
+    // Page 1 holds about 28 lines under the title band: these put the heading
+    // on each of the last lines of page 1 and on the first of page 2.
+    for (int przed = 23; przed <= 31; ++przed)
+        QTest::addRow("a heading after %d lines keeps its text and prints once", przed) << przed;
+}
+
+void TestRaport::naglowekIdzieNaStroneZeSwoimTekstem()
+{
+    QFETCH(int, przed);
+    if (!MaPoppler())
+        QSKIP("poppler-utils are not installed");
+    const QString naglowek = QStringLiteral("[2] Nagłówek drugiej pozycji");
+    const QString pierwszeZdanie = QStringLiteral("Pierwsze zdanie znaczenia.");
+    WydrukPdf w;
+    DaneWydruku d = Jedenascie(10);
+    d.uklad = 15;
+    d.interpretacja = Wiersze(1, przed, QStringLiteral("wiersz")) + QStringLiteral("\r\n") + naglowek +
+                      QStringLiteral("\r\nFehu – bogactwo\r\n") + pierwszeZdanie + QStringLiteral("\r\n") +
+                      Wiersze(1, 30, QStringLiteral("dalej"));
+    const int strony = w.drukuj(d);
+    QVERIFY(strony >= 2);
+    // Every line is in the text layer once: none is drawn, clipped, at a page foot.
+    const QString wszystko = TekstPdf(w.plik);
+    QCOMPARE(wszystko.count(naglowek), 1);
+    const QStringList wydrukowane = wszystko.split(QRegularExpression(QStringLiteral("[\\n\\f]")));
+    for (const QString &wiersz : WierszeUlozone(w.doc))
+        if (!wiersz.trimmed().isEmpty())
+            QVERIFY2(wydrukowane.count(wiersz.trimmed()) == 1, qPrintable(wiersz));
+    for (int s = 1; s <= strony; ++s) {
+        const QString tekst = TekstPdf(w.plik, s);
+        if (tekst.contains(naglowek)) {
+            QVERIFY2(tekst.contains(pierwszeZdanie), qPrintable(QStringLiteral("heading alone on page %1").arg(s)));
+            QVERIFY(tekst.contains(QStringLiteral("Fehu – bogactwo")));
+        }
+    }
+}
+
+void TestRaport::zakresStronIKopie_data()
+{
+    QTest::addColumn<int>("od");
+    QTest::addColumn<int>("doo");
+    QTest::addColumn<int>("kopie");
+    QTest::addColumn<QStringList>("strony"); // footers of the pages printed, in order
+    QTest::addRow("page 2 asked for prints page 2 alone") << 2 << 2 << 1 << QStringList{"Strona 2 / 3"};
+    QTest::addRow("pages 2 to 3 print those two") << 2 << 3 << 1 << QStringList{"Strona 2 / 3", "Strona 3 / 3"};
+    QTest::addRow("a range running past the end stops at the last page")
+        << 3 << 9 << 1 << QStringList{"Strona 3 / 3"};
+    QTest::addRow("two copies of page 1 print it twice") << 1 << 1 << 2 << QStringList{"Strona 1 / 3", "Strona 1 / 3"};
+    QTest::addRow("no range prints every page") << 0 << 0 << 1
+                                                << QStringList{"Strona 1 / 3", "Strona 2 / 3", "Strona 3 / 3"};
+}
+
+void TestRaport::zakresStronIKopie()
+{
+    QFETCH(int, od);
+    QFETCH(int, doo);
+    QFETCH(int, kopie);
+    QFETCH(QStringList, strony);
+    if (!MaPoppler())
+        QSKIP("poppler-utils are not installed");
+    WydrukPdf w;
+    const DaneWydruku d = Jedenascie(90);
+    PrzygotujRaport(w.r, d, w.drukarka);
+    if (od > 0) {
+        w.drukarka.setPrintRange(QPrinter::PageRange);
+        w.drukarka.setFromTo(od, doo);
+    }
+    w.drukarka.setCopyCount(kopie);
+    QCOMPARE(DrukujRaport(w.drukarka, w.r), int(strony.size()));
+    QCOMPARE(StronyPdf(w.plik), int(strony.size()));
+    for (int s = 1; s <= strony.size(); ++s) {
+        const QString tekst = TekstPdf(w.plik, s);
+        QVERIFY2(tekst.contains(strony.at(s - 1)), qPrintable(QString::number(s)));
+        // The title band is on page 1 only.
+        QCOMPARE(tekst.contains(QStringLiteral("Rozkład \"Piramida Wenus\"")), strony.at(s - 1).startsWith("Strona 1 "));
+    }
 }
 
 void TestRaport::plikWyjsciowy_data()

@@ -1,5 +1,9 @@
 #include "print/ukladwydruku.h"
+#include "spread/katalog.h"
 #include "spread/pogrubienie.h"
+#include "testsupport.h"
+
+#include <QFile>
 
 #include <QTextBlock>
 #include <QTextDocument>
@@ -26,6 +30,26 @@ QString Tekst(int liczba, const QMap<int, QString> &zmienione)
     return wiersze.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
+// The card names the program ships (cards 1 to 22 are dealt), reversed.
+QStringList NazwyOdwrocone()
+{
+    QFile plik(TestSupport::sourceDir() + QStringLiteral("/data/runy.tsv"));
+    QStringList nazwy;
+    if (!plik.open(QIODevice::ReadOnly))
+        return nazwy;
+    for (const QString &wiersz : QString::fromUtf8(plik.readAll()).split(QLatin1Char('\n'))) {
+        const QStringList pola = wiersz.split(QLatin1Char('\t'));
+        if (pola.size() >= 3 && !wiersz.startsWith(QLatin1Char('#')) && pola.at(0).toInt() >= 1 &&
+            pola.at(0).toInt() <= 22)
+            nazwy << pola.at(2).trimmed() + QStringLiteral(" (Odw.)");
+    }
+    // Longest first, so that every spread meets them at every position.
+    std::sort(nazwy.begin(), nazwy.end(), [](const QString &a, const QString &b) {
+        return SzerokoscTekstu(a, RozmiarEtykiety) > SzerokoscTekstu(b, RozmiarEtykiety);
+    });
+    return nazwy;
+}
+
 } // namespace
 
 class TestUkladWydruku : public QObject {
@@ -36,6 +60,9 @@ private slots:
     void miejscaObrazowKazdegoRozkladu_data();
     void miejscaObrazowKazdegoRozkladu();
     void mniejszyRozkladNieZostawiaSladowPoWiekszym();
+    void nazwyKartNieNachodzaNaNic_data();
+    void nazwyKartNieNachodzaNaNic();
+    void krotkaNazwaStoiJakDotad();
     void znakStron_data();
     void znakStron();
     void pusteWiersze_data();
@@ -161,21 +188,87 @@ void TestUkladWydruku::mniejszyRozkladNieZostawiaSladowPoWiekszym()
     QCOMPARE(e.NazwyWydruku[4].tekst, QStringLiteral("Karta 4"));
 }
 
+void TestUkladWydruku::nazwyKartNieNachodzaNaNic_data()
+{
+    QTest::addColumn<int>("uklad");
+    for (int n = 1; n <= 16; ++n)
+        QTest::addRow("names in \"%s\" touch no other name, number or picture", qPrintable(NazwaUkladu(n))) << n;
+}
+
+// Every shipped name, reversed, at every position: the names wrap within the
+// room their card has and their ink meets nothing else on the title band.
+void TestUkladWydruku::nazwyKartNieNachodzaNaNic()
+{
+    QFETCH(int, uklad);
+    const QStringList nazwy = NazwyOdwrocone();
+    QCOMPARE(nazwy.size(), 22);
+    const int n = LiczbaKart(uklad);
+    for (int przesuniecie = 0; przesuniecie < nazwy.size(); ++przesuniecie) {
+        std::array<QString, 16> karty;
+        for (int p = 1; p <= n; ++p)
+            karty[size_t(p)] = nazwy.at((p - 1 + przesuniecie) % nazwy.size());
+        const ElementyWydruku e = UstawWydruk(uklad, karty);
+
+        struct Element { QString co; QRectF r; };
+        std::vector<Element> elementy;
+        for (int p = 1; p <= n; ++p) {
+            const QPointF o = e.ObrazyWydruku[size_t(p)].miejsce;
+            elementy.push_back({QStringLiteral("picture %1").arg(p), QRectF(o, QSizeF(SzerokoscObrazu, WysokoscObrazu))});
+            for (const QRectF &r : TuszEtykiety(e.NumeryWydruku[size_t(p)]))
+                elementy.push_back({QStringLiteral("number %1").arg(p), r});
+        }
+        for (int p = 1; p <= n; ++p) {
+            const EtykietaWydruku &nazwa = e.NazwyWydruku[size_t(p)];
+            const QString opis = QStringLiteral("name %1 \"%2\"").arg(p).arg(nazwa.tekst);
+            // Whole words, nothing cut off, at a size still to be read.
+            QCOMPARE(nazwa.wiersze.join(QLatin1Char(' ')), nazwa.tekst);
+            QVERIFY2(nazwa.punkty >= 4.5, qPrintable(opis));
+            // Its last line starts where the name always stood.
+            QCOMPARE(nazwa.obszar.left(), double(nazwa.miejsce.x()));
+            QVERIFY2(qAbs(nazwa.obszar.bottom() - (nazwa.miejsce.y() + WysokoscWiersza(RozmiarEtykiety))) < 0.01,
+                     qPrintable(opis));
+            const std::vector<QRectF> tusz = TuszEtykiety(nazwa);
+            QCOMPARE(int(tusz.size()), nazwa.wiersze.size());
+            for (const QRectF &r : tusz) {
+                QVERIFY2(r.left() >= 0 && r.right() <= SzerokoscPasma && r.top() >= 0, qPrintable(opis));
+                for (const Element &x : elementy)
+                    QVERIFY2(!r.intersects(x.r), qPrintable(opis + QStringLiteral(" runs into ") + x.co));
+            }
+            for (const QRectF &r : tusz)
+                elementy.push_back({opis, r});
+        }
+    }
+}
+
+void TestUkladWydruku::krotkaNazwaStoiJakDotad()
+{
+    std::array<QString, 16> karty;
+    karty[1] = QStringLiteral("Uruz – siła");
+    const ElementyWydruku e = UstawWydruk(15, karty);
+    const EtykietaWydruku &nazwa = e.NazwyWydruku[1];
+    QCOMPARE(nazwa.wiersze, QStringList{karty[1]});
+    QCOMPARE(nazwa.punkty, RozmiarEtykiety);
+    QCOMPARE(nazwa.obszar.topLeft(), QPointF(190, 199));
+    QVERIFY(qAbs(nazwa.obszar.width() - SzerokoscTekstu(karty[1], RozmiarEtykiety)) < 0.01);
+}
+
 void TestUkladWydruku::znakStron_data()
 {
     QTest::addColumn<int>("wiersze");
     QTest::addColumn<int>("strony");
     QTest::addColumn<QString>("znak");
     QTest::addRow("an empty reading is one page") << 0 << 1 << "/ 1";
-    QTest::addRow("26 lines are one page") << 26 << 1 << "/ 1";
-    QTest::addRow("exactly 27 lines count as two pages") << 27 << 1 << "/ 2";
-    QTest::addRow("28 lines are two pages") << 28 << 1 << "/ 2";
+    QTest::addRow("26 lines are one page") << 26 << 0 << "/ 1";
+    QTest::addRow("exactly 27 lines count as two pages") << 27 << 0 << "/ 2";
+    QTest::addRow("28 lines are two pages") << 28 << 0 << "/ 2";
     QTest::addRow("75 lines are still two pages") << 75 << 2 << "/ 2";
-    QTest::addRow("76 lines are three pages") << 76 << 2 << "/ 3";
+    QTest::addRow("76 lines are three pages") << 76 << 0 << "/ 3";
     QTest::addRow("100 lines still read three pages") << 100 << 3 << "/ 3";
     QTest::addRow("a reading of four real pages reads four") << 200 << 4 << "/ 4";
     QTest::addRow("a short text spilling onto page two reads two") << 20 << 2 << "/ 2";
     QTest::addRow("unknown page count follows the lines") << 80 << 0 << "/ 3";
+    QTest::addRow("80 lines printed on two pages read two, not three") << 80 << 2 << "/ 2";
+    QTest::addRow("30 lines printed on one page read one") << 30 << 1 << "/ 1";
 }
 
 void TestUkladWydruku::znakStron()
