@@ -36,5 +36,5 @@ include(CPack)
 if(NOT LOMI_SANITIZE)
 add_test(NAME pakiet
   COMMAND sh ${PROJECT_SOURCE_DIR}/tests/app/pakiet.sh ${CMAKE_BINARY_DIR} ${CMAKE_COMMAND})
-set_tests_properties(pakiet PROPERTIES TIMEOUT 600 RUN_SERIAL TRUE SKIP_RETURN_CODE 77)
+set_tests_properties(pakiet PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77)
 endif()

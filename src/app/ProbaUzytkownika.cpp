@@ -69,6 +69,10 @@ public:
         TForm1 &f = *m_p.Form1();
         Zapisz(QStringLiteral("ustawienia talia %1 uklad %2 stolik %3").arg(f.Talia).arg(f.NastUklad).arg(f.Stolik));
         Zapisz(QStringLiteral("uklad %1").arg(f.AktualnyUklad));
+        if (f.AktualnyUklad == 0) { // nothing to keep: only what the user starts with
+            f.close();
+            return;
+        }
         Plik(QStringLiteral("zapis"), [&f] { f.ZapiszUklad(); });
         Plik(QStringLiteral("eksport"), [&f] { f.ZapiszDoTekstu(); });
         ZOknem<TFUstawienia>([&f] { f.ZmienUstawienia(); }, [this](TFUstawienia *u) {

@@ -58,18 +58,19 @@ rozklad="$tmp/mój układ.rzk"
 zrob_rozklad "$rozklad"
 chmod 644 "$rozklad"
 
-uruchom() { # <home> ; report in <home>/raport.txt
+uruchom() { # <home> [spread file]; report in <home>/raport.txt
     dom=$1
+    shift
     mkdir -p "$dom"
     chown nobody:nogroup "$dom"
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env -i HOME="$dom" PATH=/usr/bin:/bin LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen \
         LOMI_PROBA_UZYTKOWNIKA="$dom/raport.txt" \
-        timeout 120 "$root/usr/bin/lomi" "$rozklad" >"$dom.wyjscie" 2>&1
+        timeout 120 "$root/usr/bin/lomi" "$@" >"$dom.wyjscie" 2>&1
 }
 
 u1="$tmp/dom pierwszy"
-uruchom "$u1"
+uruchom "$u1" "$rozklad"
 kod=$?
 [ $kod -eq 0 ] || zle "program skończył się kodem $kod: $(cat "$u1.wyjscie")"
 raport=$(cat "$u1/raport.txt" 2>/dev/null)
