@@ -1,8 +1,10 @@
 #!/bin/bash
 # Builds the fuzz tree (clang, ASan+UBSan, libFuzzer) when needed and runs each
 # fuzz target for the given number of seconds, starting from its committed
-# seeds in fuzz/corpus/<target>/. Prints executions and crashes per target and
-# exits non-zero when any target crashed.
+# seeds in fuzz/corpus/<target>/ (fuzz_import, the whole import into a card
+# store, also from the two descriptor targets' seeds). Prints executions,
+# executions per second and crashes per target, and exits non-zero when any
+# target crashed.
 #
 #   fuzz/run.sh <seconds> [target ...]
 #
@@ -23,7 +25,7 @@ zrodla=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$zrodla/build-fuzz}
 cele=("$@")
 if [ ${#cele[@]} -eq 0 ]; then
-    cele=(fuzz_plikukladu fuzz_ustawienia fuzz_obraz fuzz_opis_talii fuzz_opis_tla)
+    cele=(fuzz_plikukladu fuzz_ustawienia fuzz_obraz fuzz_opis_talii fuzz_opis_tla fuzz_import)
 fi
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
@@ -42,25 +44,33 @@ export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$zrodla/fuzz/lsan.supp:print_su
 export QT_LOGGING_RULES=${QT_LOGGING_RULES:-qt.gui.imageio=false}
 
 zle=0
-printf '%-18s %12s %8s\n' target executions crashes
+printf '%-18s %12s %10s %8s\n' target executions exec/s crashes
 for cel in "${cele[@]}"; do
     korpus=$build/fuzz-korpus/$cel
     awarie=$build/fuzz-awarie/$cel
     mkdir -p "$korpus" "$awarie"
     dziennik=$build/fuzz-$cel.log
     przed=$(ls "$awarie" | wc -l)
+    nasiona=()
+    for z in "$cel" $( [ "$cel" = fuzz_import ] && echo fuzz_opis_talii fuzz_opis_tla); do
+        [ -d "$zrodla/fuzz/corpus/$z" ] && nasiona+=("$zrodla/fuzz/corpus/$z")
+    done
     "$build/fuzz/$cel" -max_total_time="$sekundy" -print_final_stats=1 -artifact_prefix="$awarie/" \
-        "$korpus" "$zrodla/fuzz/corpus/$cel" >"$dziennik" 2>&1
+        "$korpus" "${nasiona[@]}" >"$dziennik" 2>&1
     kod=$?
     wykonania=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$dziennik" | grep -o '[0-9]*$' | tail -1)
     if [ -z "$wykonania" ]; then # cut short by a crash: the last status line
         wykonania=$(grep -o '^#[0-9]*' "$dziennik" | tr -d '#' | tail -1)
     fi
+    na_sekunde=$(grep -o 'stat::average_exec_per_sec: [0-9]*' "$dziennik" | grep -o '[0-9]*$' | tail -1)
+    if [ -z "$na_sekunde" ]; then # cut short: the last status line's own figure
+        na_sekunde=$(grep -o 'exec/s: [0-9]*' "$dziennik" | grep -o '[0-9]*$' | tail -1)
+    fi
     awarii=$(($(ls "$awarie" | wc -l) - przed))
     if [ $kod -ne 0 ] && [ $awarii -eq 0 ]; then
         awarii=1 # died without leaving an input (e.g. in its set-up)
     fi
-    printf '%-18s %12s %8s\n' "$cel" "${wykonania:-0}" "$awarii"
+    printf '%-18s %12s %10s %8s\n' "$cel" "${wykonania:-0}" "${na_sekunde:-0}" "$awarii"
     if [ $awarii -ne 0 ]; then
         zle=1
         grep -m1 -A30 -E 'ERROR|runtime error|deadly signal' "$dziennik" | sed 's/^/    /'

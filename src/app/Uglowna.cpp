@@ -98,7 +98,7 @@ TForm1::TForm1(const QString &katalogProgramu, QWidget *rodzic) : QMainWindow(ro
     static_cast<Ustawienia &>(*this) = Ustawienia();
     WczytajUstawienia(KatalogProgramu + QStringLiteral("/Lomi.ini"), *this);
     // 7. the background cache; any failure leaves the plain background colour
-    const QImage tlo(KatalogProgramu + QStringLiteral("/tmptlo.bmp"));
+    const QImage tlo = ObrazZPliku(KatalogProgramu + QStringLiteral("/tmptlo.bmp"));
     if (!tlo.isNull())
         Image16->UstawObraz(tlo);
     // 8-10. help, store and dialog folders are taken from KatalogProgramu when used.
