@@ -8,6 +8,11 @@
 #
 #   fuzz/run.sh <seconds> [target ...]
 #
+# The committed seeds (some hostile ones megabytes long) are first run once
+# each, whole; the fuzzing proper then mutates inputs of at most FUZZ_DLUGOSC
+# bytes (default 8192), which every reader's interesting cases fit, so that a
+# target's speed is not spent copying megabyte mutants.
+#
 # Inputs found along the way go to <build>/fuzz-korpus/<target>/ (the committed
 # seeds stay as they are), crashing inputs to <build>/fuzz-awarie/<target>/.
 # BUILD_DIR overrides the build folder (default <repo>/build-fuzz), JOBS the
@@ -55,9 +60,14 @@ for cel in "${cele[@]}"; do
     for z in "$cel" $( [ "$cel" = fuzz_import ] && echo fuzz_opis_talii fuzz_opis_tla); do
         [ -d "$zrodla/fuzz/corpus/$z" ] && nasiona+=("$zrodla/fuzz/corpus/$z")
     done
-    "$build/fuzz/$cel" -max_total_time="$sekundy" -print_final_stats=1 -artifact_prefix="$awarie/" \
-        "$korpus" "${nasiona[@]}" >"$dziennik" 2>&1
+    mapfile -d '' pliki < <(find "${nasiona[@]}" -type f -print0 | sort -z)
+    "$build/fuzz/$cel" "${pliki[@]}" >"$dziennik" 2>&1
     kod=$?
+    if [ $kod -eq 0 ]; then
+        "$build/fuzz/$cel" -max_total_time="$sekundy" -max_len="${FUZZ_DLUGOSC:-8192}" -print_final_stats=1 \
+            -artifact_prefix="$awarie/" "$korpus" "${nasiona[@]}" >"$dziennik" 2>&1
+        kod=$?
+    fi
     wykonania=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$dziennik" | grep -o '[0-9]*$' | tail -1)
     if [ -z "$wykonania" ]; then # cut short by a crash: the last status line
         wykonania=$(grep -o '^#[0-9]*' "$dziennik" | tr -d '#' | tail -1)

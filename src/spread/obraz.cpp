@@ -87,6 +87,17 @@ QImage ObrazZBajtow(const QByteArray &bajty)
     QImage obraz = czytnik.read();
     if (!obraz.isNull() && !WGranicach(obraz.width(), obraz.height()))
         return QImage();
+    // A palette shorter than its pixels' indices (a damaged header) is filled
+    // up with black, so that every index names a colour: parts of Qt read
+    // the palette by index unchecked.
+    const int kolorow = obraz.format() == QImage::Format_Indexed8 ? 256
+                        : obraz.depth() == 1                    ? 2
+                                                                : 0;
+    if (obraz.colorCount() < kolorow) {
+        QList<QRgb> paleta = obraz.colorTable();
+        paleta.resize(kolorow, qRgb(0, 0, 0));
+        obraz.setColorTable(paleta);
+    }
     return obraz;
 }
 
