@@ -1,5 +1,6 @@
-// Any bytes as a card picture from the store: decoding gives a picture or
-// nothing, and turning it is its own inverse.
+// Any bytes as a card picture from the store: decoding gives a picture within
+// the bounds or nothing, drawing it reads only its own pixels, and turning it
+// is its own inverse.
 #include "spread/obraz.h"
 
 #include <cstdlib>
@@ -19,6 +20,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (odwrocony.size() != obraz.size() || odwrocony.format() != obraz.format())
         abort();
     const int w = obraz.width(), h = obraz.height();
+    if (w > NajwiekszyBokObrazu || h > NajwiekszyBokObrazu || qint64(w) * h > NajwiecejPikseliObrazu)
+        abort();
+    if (qint64(w) * h <= 1 << 16 && obraz.convertToFormat(QImage::Format_ARGB32_Premultiplied).size() != obraz.size())
+        abort();
     if (obraz.pixel(0, 0) != odwrocony.pixel(w - 1, h - 1) || obraz.pixel(w - 1, 0) != odwrocony.pixel(0, h - 1))
         abort();
     if (qint64(w) * h <= 1 << 20 && OdwrocObraz(odwrocony) != obraz)

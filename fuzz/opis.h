@@ -1,7 +1,7 @@
 #pragma once
-// Shared by the two descriptor targets: an add-on folder with every picture in
-// place and a card store beside it, both on a memory file system when there is
-// one, so that each input is a whole import as the settings window runs it.
+// The whole-import target: an add-on folder with every picture in place and a
+// card store beside it, both on a memory file system when there is one, so
+// that each input is a whole import as the settings window runs it.
 #include "store/magazyn.h"
 
 #include <QCoreApplication>

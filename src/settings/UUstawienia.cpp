@@ -8,6 +8,7 @@
 #include "files/wyborpliku.h"
 #include "settings/import.h"
 #include "spread/katalog.h"
+#include "spread/obraz.h"
 #include "store/magazyn.h"
 
 #include <QButtonGroup>
@@ -66,7 +67,7 @@ void UstawIndeksGrupy(QButtonGroup *grupa, int indeks)
 
 void PokazObraz(QLabel *podglad, const QByteArray &bajty)
 {
-    const QImage obraz = QImage::fromData(bajty);
+    const QImage obraz = ObrazZBajtow(bajty);
     if (obraz.isNull())
         podglad->clear();
     else
@@ -319,8 +320,8 @@ void TFUstawienia::WczytajMiniature()
     const int indeks = ComboBox2->currentIndex();
     if (indeks < 0)
         return;
-    QImage obraz;
-    if (obraz.load(m_glowna.Foldery().Miniatura(indeks + 1)))
+    const QImage obraz = ObrazZPliku(m_glowna.Foldery().Miniatura(indeks + 1));
+    if (!obraz.isNull())
         ImgUklad->setPixmap(QPixmap::fromImage(obraz));
 }
 
@@ -344,7 +345,7 @@ void TFUstawienia::BitBtn1Click()
     m_glowna.UkryjRamki();
     m_glowna.Bezpiecznie([this] {
         const QByteArray tlo = m_magazyn.ObrazTla(m_kluczTla, false);
-        const QImage obraz = QImage::fromData(tlo);
+        const QImage obraz = ObrazZBajtow(tlo);
         // A background without a usable picture (not in the store, empty)
         // must not replace the cache and the table with nothing.
         if (obraz.isNull())

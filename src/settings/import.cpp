@@ -65,11 +65,6 @@ QByteArray CzytajPlik(const QString &plik)
     return bajty;
 }
 
-QStringList CzytajOpis(const QString &plikOpisu)
-{
-    return WierszeOpisu(DekodujOpis(CzytajPlik(plikOpisu)));
-}
-
 QString BladMagazynuTekst(const BladMagazynu &e)
 {
     return QStringLiteral("Magazyn kart odrzucił zapis:\n%1").arg(e.tekst());
@@ -87,19 +82,62 @@ QString PodpowiedzImportuTel(const QString &stronaPomocy)
     return Podpowiedz(QStringLiteral("Wskaż plik \"stoliki.txt\" z informacją o nowych stolikach."), stronaPomocy);
 }
 
+namespace {
+
+// Characters a Polish descriptor is written with: ASCII, the Polish letters
+// and the punctuation Polish texts use.
+bool ZnakPolski(char32_t c)
+{
+    if ((c >= 0x20 && c < 0x7F) || c == u'\t' || c == u'\r' || c == u'\n')
+        return true;
+    static constexpr char16_t polskie[] = u"ąćęłńóśźżĄĆĘŁŃÓŚŹŻ„”“’–—…«»°§\u00A0";
+    for (char16_t p : polskie)
+        if (p != 0 && c == p)
+            return true;
+    return false;
+}
+
+qsizetype ObceZnaki(const QString &tekst)
+{
+    qsizetype ile = 0;
+    for (QChar z : tekst)
+        if (!z.isLowSurrogate() && !ZnakPolski(z.unicode()))
+            ++ile;
+    return ile;
+}
+
+} // namespace
+
+// A byte order mark means UTF-8, and bytes that are not UTF-8 are
+// Windows-1250. Windows-1250 bytes can also be valid UTF-8 by chance: an
+// upper-case Ó, Ń, Ć or Ę followed by Ł, Ż, Ś, Ą... is a two-byte sequence
+// ("STÓŁ" would read "STӣ", Cyrillic). So valid UTF-8 without a mark is read
+// both ways and the reading with fewer characters outside ASCII, the Polish
+// letters and Polish punctuation wins, UTF-8 on a tie (plain ASCII reads the
+// same either way). Real UTF-8 Polish never loses: each of its letters starts
+// with byte C3, C4 or C5, which Windows-1250 reads as Ă, Ä or Ĺ.
 QString DekodujOpis(const QByteArray &bajty)
 {
+    auto cp1250 = [&bajty] {
+        QStringDecoder d("windows-1250");
+        if (d.isValid())
+            return QString(d.decode(bajty));
+        return QString::fromLatin1(bajty); // no converter: at least the ASCII letters survive
+    };
     // Stateless: a Windows-1250 letter as the very last byte must count as
-    // broken UTF-8, not as a sequence waiting for more bytes. A leading byte
-    // order mark is dropped.
+    // broken UTF-8, not as a sequence waiting for more bytes.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
-    QString tekst = utf8.decode(bajty);
-    if (!utf8.hasError())
+    const bool bom = bajty.startsWith("\xEF\xBB\xBF");
+    const QString tekst = utf8.decode(bom ? bajty.mid(3) : bajty);
+    if (bom)
         return tekst;
-    QStringDecoder cp1250("windows-1250");
-    if (cp1250.isValid())
-        return cp1250.decode(bajty);
-    return QString::fromLatin1(bajty); // no converter: at least the ASCII letters survive
+    if (utf8.hasError())
+        return cp1250();
+    const qsizetype obceUtf8 = ObceZnaki(tekst);
+    if (obceUtf8 == 0)
+        return tekst;
+    QString inny = cp1250();
+    return ObceZnaki(inny) < obceUtf8 ? inny : tekst;
 }
 
 QStringList WierszeOpisu(const QString &tekst)
@@ -113,15 +151,32 @@ QStringList WierszeOpisu(const QString &tekst)
     return wiersze;
 }
 
+OpisTalii CzytajOpisTalii(const QByteArray &bajty)
+{
+    const QStringList wiersze = WierszeOpisu(DekodujOpis(bajty));
+    auto wiersz = [&](int i) { return i < wiersze.size() ? Nazwa(wiersze[i], DlugoscNazwyKarty) : QString(); };
+    OpisTalii opis;
+    opis.NazwaTalii = wiersz(0);
+    for (int k = 1; k <= 24; ++k)
+        opis.NazwyKart << wiersz(k);
+    return opis;
+}
+
+QStringList CzytajOpisTel(const QByteArray &bajty)
+{
+    QStringList nazwy = WierszeOpisu(DekodujOpis(bajty));
+    for (QString &n : nazwy)
+        n = Nazwa(n, DlugoscNazwyTla);
+    return nazwy;
+}
+
 bool ImportujTalieZ(MagazynKart &magazyn, const QString &plikOpisu, int *numer, QString *szczegoly)
 {
     const QString folder = QFileInfo(plikOpisu).absolutePath() + QLatin1Char('/');
     bool wTransakcji = false;
     try {
         const int n = magazyn.MaxNumerTalii() + 1;
-        const QStringList wiersze = CzytajOpis(plikOpisu);
-        auto wiersz = [&](int i) { return i < wiersze.size() ? Nazwa(wiersze[i], DlugoscNazwyKarty) : QString(); };
-        const QString nazwaTalii = wiersz(0);
+        const OpisTalii opis = CzytajOpisTalii(CzytajPlik(plikOpisu));
 
         // One transaction: a deck is 24 cards and a back, or nothing.
         magazyn.RozpocznijTransakcje();
@@ -129,7 +184,7 @@ bool ImportujTalieZ(MagazynKart &magazyn, const QString &plikOpisu, int *numer, 
         for (int k = 1; k <= 24; ++k) {
             const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
             const int id = 24 * n + k;
-            magazyn.WstawKarte(id, k, n, nazwaTalii, wiersz(k));
+            magazyn.WstawKarte(id, k, n, opis.NazwaTalii, opis.NazwyKart[k - 1]);
             const QByteArray o800 = CzytajPlik(folder + nn + QStringLiteral("_1 kopia.bmp"));
             const QByteArray o1024 = CzytajPlik(folder + nn + QStringLiteral("_2 kopia.bmp"));
             const QByteArray big = CzytajPlik(folder + nn + QStringLiteral("_3 kopia.bmp"));
@@ -163,9 +218,9 @@ bool ImportujTlaZ(MagazynKart &magazyn, const QString &plikOpisu, int *dodane, Q
     bool wTransakcji = false;
     try {
         const int pierwszy = magazyn.MaxIdTla() + 1;
-        const QStringList wiersze = CzytajOpis(plikOpisu);
-        for (k = 1; k <= wiersze.size(); ++k) {
-            const QString nazwa = Nazwa(wiersze[k - 1], DlugoscNazwyTla);
+        const QStringList nazwy = CzytajOpisTel(CzytajPlik(plikOpisu));
+        for (k = 1; k <= nazwy.size(); ++k) {
+            const QString &nazwa = nazwy[k - 1];
             const QByteArray tlo = CzytajPlik(folder + QStringLiteral("tlo_%1.bmp").arg(k));
             const QByteArray maleTlo = CzytajPlik(folder + QStringLiteral("m_tlo_%1.bmp").arg(k));
             // Each background whole or not at all; those before a failing

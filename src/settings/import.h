@@ -18,13 +18,24 @@ inline const QString BladImportu = QStringLiteral("Nieprawidlowy format danych")
 QString PodpowiedzImportuTalii(const QString &stronaPomocy);
 QString PodpowiedzImportuTel(const QString &stronaPomocy);
 
-// Descriptor text: Windows-1250 as the add-ons are written, unless the bytes
-// carry a UTF-8 byte order mark or are valid UTF-8 (descriptors saved by
-// today's editors).
+// Descriptor text, Windows-1250 as the add-ons are written or UTF-8 as
+// today's editors save it (with or without a byte order mark).
 QString DekodujOpis(const QByteArray &bajty);
 // Lines split on CR LF or LF. A final line end does not start another line,
 // but an empty line before the end of the file is a line of its own.
 QStringList WierszeOpisu(const QString &tekst);
+
+// What a deck descriptor says: line 1 the deck's name, lines 2 to 25 the
+// names of cards 1 to 24 (a missing line an empty name, later lines
+// ignored), each cut to the field's 50 characters.
+struct OpisTalii
+{
+    QString NazwaTalii;
+    QStringList NazwyKart; // always 24, card k at k - 1
+};
+OpisTalii CzytajOpisTalii(const QByteArray &bajty);
+// What a background descriptor says: one name per line, cut to 30 characters.
+QStringList CzytajOpisTel(const QByteArray &bajty);
 
 // Deck import: deck n = highest deck number + 1, card k gets ID 24n + k; the
 // four pictures of card NN ("NN_1 kopia.bmp", "NN_2 kopia.bmp",

@@ -51,6 +51,8 @@ private slots:
     void importTalii();
     void opisTalii_data();
     void opisTalii();
+    void kodowanieOpisu_data();
+    void kodowanieOpisu();
     void bladTalii_data();
     void bladTalii();
     void importTel_data();
@@ -159,6 +161,46 @@ void TestImport::opisTalii()
     QCOMPARE(NazwyTalii(*m, n), QStringList{nazwaTalii});
     QCOMPARE(NazwyKart(*m, n), karty);
     QCOMPARE(Liczba(*m, QStringLiteral("select count(*) from kartygraf")), 48);
+}
+
+void TestImport::kodowanieOpisu_data()
+{
+    QTest::addColumn<QByteArray>("opis");
+    QTest::addColumn<QStringList>("nazwy");
+
+    const QStringList slowa{QStringLiteral("ZIELONY STÓŁ"), QStringLiteral("RÓŻOWY"), QStringLiteral("KÓŁKO")};
+    const QStringList litery{QStringLiteral("ąćęłńóśźż"), QStringLiteral("ĄĆĘŁŃÓŚŹŻ")};
+    const QByteArray bom("\xEF\xBB\xBF");
+    QTest::addRow("plain ASCII reads as it stands") << QByteArray("Stol\r\nLas O'Neila\r\n")
+                                                    << QStringList{"Stol", "Las O'Neila"};
+    for (const QString &slowo : slowa)
+        QTest::addRow("Windows-1250 \"%s\", valid UTF-8 by chance, reads as Windows-1250", qPrintable(slowo))
+            << Cp1250(slowo + QStringLiteral("\r\n")) << QStringList{slowo};
+    QTest::addRow("Windows-1250 with all three words reads as Windows-1250")
+        << Cp1250(slowa.join(QStringLiteral("\r\n"))) << slowa;
+    QTest::addRow("UTF-8 without a byte order mark reads as UTF-8")
+        << slowa.join(QLatin1Char('\n')).toUtf8() << slowa;
+    QTest::addRow("UTF-8 with a byte order mark reads as UTF-8 without the mark")
+        << bom + slowa.join(QStringLiteral("\r\n")).toUtf8() << slowa;
+    QTest::addRow("UTF-8 of Polish letters only reads as UTF-8") << litery.join(QLatin1Char('\n')).toUtf8() << litery;
+    QTest::addRow("Windows-1250 of Polish letters only reads as Windows-1250")
+        << Cp1250(litery.join(QLatin1Char('\n'))) << litery;
+    QTest::addRow("UTF-8 with a mark and one broken byte keeps the letters around it")
+        << bom + QByteArray("Z\xC3\xB3\xC5\x82w \xFF\xC4\x85") << QStringList{QStringLiteral("Zółw \uFFFDą")};
+    QTest::addRow("UTF-8 of letters beyond Polish stays UTF-8") << QStringLiteral("Руны\nMüller").toUtf8()
+                                                                 << QStringList{QStringLiteral("Руны"), QStringLiteral("Müller")};
+}
+
+// Both descriptors share one reading of their bytes: the background names and
+// the deck name come out the same.
+void TestImport::kodowanieOpisu()
+{
+    QFETCH(QByteArray, opis);
+    QFETCH(QStringList, nazwy);
+    QCOMPARE(CzytajOpisTel(opis), nazwy);
+    const OpisTalii talia = CzytajOpisTalii(opis);
+    QCOMPARE(talia.NazwaTalii, nazwy.value(0));
+    QCOMPARE(talia.NazwyKart.value(0), nazwy.value(1));
 }
 
 void TestImport::bladTalii_data()
