@@ -76,7 +76,5 @@ for ekran in "0 1280 1024" "1 800 600"; do
 done
 echo "$OUT"
 
-SPRAWDZ=$PRACA/sprawdz
-g++ -std=c++20 -fPIC "$(dirname "$0")/sprawdz.cpp" -I"$(dirname "$0")/../../src" -o "$SPRAWDZ" \
-    "$BUILD/src/liblomi_spread.a" $(pkg-config --cflags --libs Qt6Gui)
-QT_QPA_PLATFORM=offscreen "$SPRAWDZ" "$OUT"
+cmake --build "$BUILD" --target lomisprawdz >/dev/null
+QT_QPA_PLATFORM=offscreen "$BUILD/tools/lomisprawdz" "$OUT"
