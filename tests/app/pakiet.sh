@@ -55,7 +55,7 @@ chmod 755 "$root"
 przed=$(find "$root" -printf '%p %s %T@ %m\n' | sort)
 
 rozklad="$tmp/mój układ.rzk"
-zrob_rozklad "$rozklad"
+zrob_rozklad "$rozklad" 15 # "Jedna karta": one card to reveal
 chmod 644 "$rozklad"
 
 uruchom() { # <home> [spread file]; report in <home>/raport.txt
@@ -76,7 +76,7 @@ kod=$?
 raport=$(cat "$u1/raport.txt" 2>/dev/null)
 echo "$raport"
 dok="$u1/Documents/Lomi"
-echo "$raport" | grep -qx "uklad 5" || zle "plik z wiersza poleceń nie trafił na stolik"
+echo "$raport" | grep -qx "uklad 15" || zle "plik z wiersza poleceń nie trafił na stolik"
 echo "$raport" | grep -qx "zapis $dok" || zle "okno zapisu nie zaproponowało $dok"
 echo "$raport" | grep -qx "eksport $dok" || zle "okno eksportu nie zaproponowało $dok"
 echo "$raport" | grep -qx "zamkniete" || zle "okno nie zamknęło się"
