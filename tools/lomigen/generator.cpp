@@ -7,6 +7,7 @@
 #include "zrodla.h"
 
 #include "spread/katalog.h"
+#include "store/magazyn.h"
 #include "store/schemat.h"
 
 #include <QBuffer>
@@ -152,100 +153,58 @@ void zapiszMagazyn(const QString &katalogProgramu, const Zrodla &z, const std::v
     const QString katalog = katalogProgramu + QStringLiteral("/Data");
     QDir().mkpath(katalog);
     const QString cel = katalog + QLatin1Char('/') + QLatin1String(Schemat::PlikMagazynu);
-    const QString tymczasowy = cel + QStringLiteral(".nowy");
-    QFile::remove(tymczasowy);
-    QFile::remove(tymczasowy + QStringLiteral("-journal"));
+    // Written in a folder aside, as the store opens by its folder.
+    const QString obok = katalog + QStringLiteral("/.nowy/");
+    QDir(obok).removeRecursively();
+    QDir().mkpath(obok);
+    const QString tymczasowy = obok + QLatin1String(Schemat::PlikMagazynu);
 
-    const QString polaczenie = QStringLiteral("lomigen");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), polaczenie);
-        db.setDatabaseName(tymczasowy);
-        if (!db.open())
-            blad(QStringLiteral("cannot create %1: %2").arg(tymczasowy, db.lastError().text()));
-        QSqlQuery q(db);
-        auto wykonaj = [&](QSqlQuery &zap) {
-            if (!zap.exec())
-                blad(QStringLiteral("store: %1 (%2)").arg(zap.lastError().text(), zap.lastQuery()));
-        };
+    try {
+        QString bladMagazynu;
+        if (!MagazynKart::UtworzPusty(tymczasowy, &bladMagazynu))
+            blad(QStringLiteral("cannot create %1: %2").arg(tymczasowy, bladMagazynu));
+        auto m = MagazynKart::Otworz(obok, &bladMagazynu);
+        if (!m)
+            blad(bladMagazynu);
         // The file is renamed into place only when complete, so SQLite's own
         // crash safety would only cost time here.
+        QSqlQuery q(m->Baza());
         q.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
         q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        for (const QString &instr : Schemat::instrukcjeTworzenia())
-            if (!q.exec(instr))
-                blad(QStringLiteral("store: %1 (%2)").arg(q.lastError().text(), instr));
-        db.transaction();
-
-        q.prepare(QStringLiteral("INSERT INTO kartygraf (ID, NrKarty, NumerTalii, NazwaTalii, NazwaKarty, "
-                                 "Obrazek800, Obrazek1024, ObrazekBig, ObrazekMaly) "
-                                 "VALUES (:ID, :NrKarty, :NumerTalii, :NazwaTalii, :NazwaKarty, "
-                                 ":Obrazek800, :Obrazek1024, :ObrazekBig, :ObrazekMaly)"));
+        m->RozpocznijTransakcje();
         for (size_t t = 0; t < talie.size(); ++t) {
             const TaliaZrodlo &tz = z.talie[int(t)];
             for (int k = 1; k <= 24; ++k) {
                 const KartaBmp &kb = talie[t].karty[k - 1];
-                q.bindValue(QStringLiteral(":ID"), 24 * tz.numer + k);
-                q.bindValue(QStringLiteral(":NrKarty"), k);
-                q.bindValue(QStringLiteral(":NumerTalii"), tz.numer);
-                q.bindValue(QStringLiteral(":NazwaTalii"), tz.nazwa);
-                q.bindValue(QStringLiteral(":NazwaKarty"), z.runy[k - 1].nazwaKarty);
-                q.bindValue(QStringLiteral(":Obrazek800"), kb.obrazek800);
-                q.bindValue(QStringLiteral(":Obrazek1024"), kb.obrazek1024);
-                q.bindValue(QStringLiteral(":ObrazekBig"), kb.obrazekBig);
-                q.bindValue(QStringLiteral(":ObrazekMaly"), kb.obrazekMaly);
-                wykonaj(q);
+                const int id = 24 * tz.numer + k;
+                m->WstawKarte(id, k, tz.numer, tz.nazwa, z.runy[k - 1].nazwaKarty, kb.obrazek800, kb.obrazek1024,
+                              kb.obrazekBig, kb.obrazekMaly);
             }
         }
-
-        q.prepare(QStringLiteral("INSERT INTO Koszulki (NumerTalii, Koszulka) VALUES (:NumerTalii, :Koszulka)"));
-        for (size_t t = 0; t < talie.size(); ++t) {
-            q.bindValue(QStringLiteral(":NumerTalii"), z.talie[int(t)].numer);
-            q.bindValue(QStringLiteral(":Koszulka"), talie[t].koszulka);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO Tla (ID, Nazwa, Tlo, MaleTlo) VALUES (:ID, :Nazwa, :Tlo, :MaleTlo)"));
-        for (size_t i = 0; i < tla.size(); ++i) {
-            q.bindValue(QStringLiteral(":ID"), z.tla[int(i)].id);
-            q.bindValue(QStringLiteral(":Nazwa"), z.tla[int(i)].nazwa);
-            q.bindValue(QStringLiteral(":Tlo"), tla[i].tlo);
-            q.bindValue(QStringLiteral(":MaleTlo"), tla[i].maleTlo);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO Karty (NrUkladu, NrKarty, Opis) VALUES (:NrUkladu, :NrKarty, :Opis)"));
-        for (const Naglowek &n : z.naglowki) {
-            q.bindValue(QStringLiteral(":NrUkladu"), n.uklad);
-            q.bindValue(QStringLiteral(":NrKarty"), n.pozycja - 1);
-            q.bindValue(QStringLiteral(":Opis"), n.opis);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO pary (NrPierwszej, Czy1wszaOdwrocona, NrDrugiej, Czy2gaOdwrocona, opis) "
-                                 "VALUES (:NrPierwszej, :Czy1wszaOdwrocona, 99999, :Czy2gaOdwrocona, :opis)"));
+        for (size_t t = 0; t < talie.size(); ++t)
+            m->WstawKoszulke(z.talie[int(t)].numer, talie[t].koszulka);
+        for (size_t i = 0; i < tla.size(); ++i)
+            m->WstawTlo(z.tla[int(i)].id, z.tla[int(i)].nazwa, tla[i].tlo, tla[i].maleTlo);
+        for (const Naglowek &n : z.naglowki)
+            m->WstawNaglowek(n.uklad, n.pozycja, n.opis);
         for (int k = 1; k <= 24; ++k) {
             for (bool odwr : {false, true}) {
                 const QMap<int, QString> &zn = odwr ? z.odwrocona : z.prosta;
-                if (!zn.contains(k))
-                    continue;
-                q.bindValue(QStringLiteral(":NrPierwszej"), k);
-                q.bindValue(QStringLiteral(":Czy1wszaOdwrocona"), odwr);
-                q.bindValue(QStringLiteral(":Czy2gaOdwrocona"), false);
-                q.bindValue(QStringLiteral(":opis"), zn.value(k));
-                wykonaj(q);
+                if (zn.contains(k))
+                    m->WstawZnaczenie(k, odwr, zn.value(k));
             }
         }
-        if (!db.commit())
-            blad(QStringLiteral("store: %1").arg(db.lastError().text()));
-        db.close();
+        m->ZatwierdzTransakcje();
+    } catch (const BladMagazynu &e) {
+        blad(QStringLiteral("store: %1").arg(e.tekst()));
     }
-    QSqlDatabase::removeDatabase(polaczenie);
 
     // rename() replaces the old store in one step: a reader sees either store whole.
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(tymczasowy).toStdString(), QFile::encodeName(cel).toStdString(), ec);
     if (ec)
         blad(QStringLiteral("cannot replace %1: %2").arg(cel, QString::fromStdString(ec.message())));
+    QDir(obok).removeRecursively();
 }
 
 void zapiszMiniatury(const QString &katalogProgramu)
