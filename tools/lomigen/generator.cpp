@@ -6,7 +6,9 @@
 #include "tla.h"
 #include "zrodla.h"
 
+#include "settings/dodatki.h"
 #include "spread/katalog.h"
+#include "spread/obraz.h"
 #include "store/magazyn.h"
 #include "store/schemat.h"
 
@@ -220,25 +222,25 @@ void zapiszDodatki(const QString &katalogProgramu, const Zrodla &z, const TaliaB
 {
     const QString talia = katalogProgramu + QStringLiteral("/dodatki/talia_bursztyn");
     QDir().mkpath(talia);
-    zapiszPlik(talia + QStringLiteral("/talia.txt"),
+    zapiszPlik(talia + QLatin1Char('/') + QLatin1String(Dodatki::OpisTalii),
                windows1250(z.taliaPrzyklad.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     for (int k = 1; k <= 24; ++k) {
-        const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        const QStringList pliki = Dodatki::PlikiKarty(k);
         const KartaBmp &kb = bursztyn.karty[k - 1];
-        zapiszPlik(talia + QStringLiteral("/%1_1 kopia.bmp").arg(nn), kb.obrazek800);
-        zapiszPlik(talia + QStringLiteral("/%1_2 kopia.bmp").arg(nn), kb.obrazek1024);
-        zapiszPlik(talia + QStringLiteral("/%1_3 kopia.bmp").arg(nn), kb.obrazekBig);
-        zapiszPlik(talia + QStringLiteral("/%1.bmp").arg(nn), kb.obrazekMaly);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[0], kb.obrazek800);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[1], kb.obrazek1024);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[2], kb.obrazekBig);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[3], kb.obrazekMaly);
     }
-    zapiszPlik(talia + QStringLiteral("/koszulka.bmp"), bursztyn.koszulka);
+    zapiszPlik(talia + QLatin1Char('/') + QLatin1String(Dodatki::PlikKoszulki), bursztyn.koszulka);
 
     const QString stolik = katalogProgramu + QStringLiteral("/dodatki/stoliki_przyklad");
     QDir().mkpath(stolik);
     // No line end after the last name: the import would read an empty line as one more background.
-    zapiszPlik(stolik + QStringLiteral("/stoliki.txt"), windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
+    zapiszPlik(stolik + QLatin1Char('/') + QLatin1String(Dodatki::OpisTel), windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
     for (size_t k = 1; k <= stoliki.size(); ++k) {
-        zapiszPlik(stolik + QStringLiteral("/tlo_%1.bmp").arg(k), stoliki[k - 1].tlo);
-        zapiszPlik(stolik + QStringLiteral("/m_tlo_%1.bmp").arg(k), stoliki[k - 1].maleTlo);
+        zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikTla(int(k)), stoliki[k - 1].tlo);
+        zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikMalegoTla(int(k)), stoliki[k - 1].maleTlo);
     }
 }
 
@@ -275,11 +277,8 @@ void skopiujPomoc(const QString &katalogDanych, const QString &katalogProgramu, 
 
 QByteArray bajtyBmp(const QImage &obraz)
 {
-    QByteArray b;
-    QBuffer buf(&b);
-    buf.open(QIODevice::WriteOnly);
-    // RGB888 makes Qt write 24 bits per pixel, the depth the program's readers expect.
-    if (!obraz.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP"))
+    const QByteArray b = BajtyBmp(obraz);
+    if (b.isEmpty())
         blad(QStringLiteral("BMP encoding failed"));
     return b;
 }
@@ -338,26 +337,26 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
         Zrodla z = wczytajZrodla(katalogDanych);
 
         for (const RunaKarty &r : std::as_const(z.runy)) {
-            sprawdzDlugosc(r.nazwaKarty, 50, "card name");
+            sprawdzDlugosc(r.nazwaKarty, Dodatki::DlugoscNazwyKarty, "card name");
             if (indeksRuny(r.runa) < 0)
                 z.ostrzezenia << QStringLiteral("unknown rune name \"%1\"; card %2 gets the glyph of its number")
                                      .arg(r.runa).arg(r.nrKarty);
         }
         std::vector<TaliaBmp> talie(size_t(z.talie.size()));
         for (int t = 0; t < z.talie.size(); ++t) {
-            sprawdzDlugosc(z.talie[t].nazwa, 50, "deck name");
+            sprawdzDlugosc(z.talie[t].nazwa, Dodatki::DlugoscNazwyKarty, "deck name");
             if (!stylTalii(z.talie[t].styl, talie[size_t(t)].styl))
                 blad(QStringLiteral("deck %1: unknown style \"%2\"").arg(z.talie[t].numer).arg(z.talie[t].styl));
         }
         for (const TloZrodlo &t : std::as_const(z.tla)) {
-            sprawdzDlugosc(t.nazwa, 30, "background name");
+            sprawdzDlugosc(t.nazwa, Dodatki::DlugoscNazwyTla, "background name");
             if (!znanyStylTla(t.styl))
                 blad(QStringLiteral("background %1: unknown style \"%2\"").arg(t.id).arg(t.styl));
         }
         for (const QString &n : std::as_const(z.taliaPrzyklad))
-            sprawdzDlugosc(n, 50, "sample deck entry");
+            sprawdzDlugosc(n, Dodatki::DlugoscNazwyKarty, "sample deck entry");
         for (const QString &n : std::as_const(z.stolikiPrzyklad))
-            sprawdzDlugosc(n, 30, "sample background name");
+            sprawdzDlugosc(n, Dodatki::DlugoscNazwyTla, "sample background name");
 
         TaliaBmp bursztyn;
         bursztyn.styl = StylTalii::Bursztyn;
