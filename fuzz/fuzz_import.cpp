@@ -7,6 +7,7 @@
 // the background import stores one background per line up to the eighth, and
 // a ninth line stops it with everything before it stored.
 #include "opis.h"
+#include "settings/dodatki.h"
 #include "settings/import.h"
 
 namespace {
@@ -16,14 +17,11 @@ constexpr int Tla = 8;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    QStringList pliki{QStringLiteral("koszulka.bmp")};
-    for (int k = 1; k <= 24; ++k) {
-        const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-        pliki << nn + QStringLiteral("_1 kopia.bmp") << nn + QStringLiteral("_2 kopia.bmp")
-              << nn + QStringLiteral("_3 kopia.bmp") << nn + QStringLiteral(".bmp");
-    }
+    QStringList pliki{QLatin1String(Dodatki::PlikKoszulki)};
+    for (int k = 1; k <= 24; ++k)
+        pliki << Dodatki::PlikiKarty(k);
     for (int k = 1; k <= Tla; ++k)
-        pliki << QStringLiteral("tlo_%1.bmp").arg(k) << QStringLiteral("m_tlo_%1.bmp").arg(k);
+        pliki << Dodatki::PlikTla(k) << Dodatki::PlikMalegoTla(k);
     s = &OpisFuzz::Przygotuj(argc, argv, pliki);
     return 0;
 }
@@ -43,7 +41,7 @@ void Talia(const QString &plik, const QByteArray &bajty)
     bool jest = false;
     for (const auto &t : m.Talie())
         if (t.NumerTalii == numer) {
-            jest = OpisFuzz::TaSamaNazwa(t.NazwaTalii, opis.NazwaTalii, 50);
+            jest = OpisFuzz::TaSamaNazwa(t.NazwaTalii, opis.NazwaTalii, Dodatki::DlugoscNazwyKarty);
             if (!jest)
                 std::fprintf(stderr, "deck stored as [%s], descriptor has [%s]\n",
                              t.NazwaTalii.toUtf8().toHex(' ').constData(),
@@ -55,7 +53,7 @@ void Talia(const QString &plik, const QByteArray &bajty)
     if (ikonki.size() != 24)
         std::abort();
     for (const auto &i : ikonki)
-        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, opis.NazwyKart[i.NrKarty - 1], 50) || i.ObrazekMaly.isEmpty()) {
+        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, opis.NazwyKart[i.NrKarty - 1], Dodatki::DlugoscNazwyKarty) || i.ObrazekMaly.isEmpty()) {
             std::fprintf(stderr, "card %d stored as [%s], descriptor has [%s]\n", i.NrKarty,
                          i.NazwaKarty.toUtf8().toHex(' ').constData(),
                          opis.NazwyKart[i.NrKarty - 1].toUtf8().toHex(' ').constData());
@@ -83,7 +81,7 @@ void Stoliki(const QString &plik, const QByteArray &bajty)
     if (tla.size() != dodane)
         std::abort();
     for (int k = 0; k < tla.size(); ++k)
-        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, nazwy[k], 30) || m.ObrazTla(tla[k].ID, true).isEmpty())
+        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, nazwy[k], Dodatki::DlugoscNazwyTla) || m.ObrazTla(tla[k].ID, true).isEmpty())
             std::abort();
     OpisFuzz::Usun(m, "delete from tla where ID >= ?", 1);
 }

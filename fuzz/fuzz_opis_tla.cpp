@@ -2,6 +2,7 @@
 // import reads it: one name per line, an empty line before the end counting
 // as a line, each name the start of its line and fit for the store.
 #include "dekodowanie.h"
+#include "settings/dodatki.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -15,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         OpisFuzz::Blad("wrong number of lines", tekst);
     // Checking every line of a 10,000-line input is slow and adds nothing.
     for (int k = 0; k < nazwy.size() && k < 64; ++k) {
-        OpisFuzz::SprawdzNazwe(nazwy[k], 30);
-        OpisFuzz::SprawdzZWiersza(nazwy[k], OpisFuzz::Wiersz(tekst, k), 30);
+        OpisFuzz::SprawdzNazwe(nazwy[k], Dodatki::DlugoscNazwyTla);
+        OpisFuzz::SprawdzZWiersza(nazwy[k], OpisFuzz::Wiersz(tekst, k), Dodatki::DlugoscNazwyTla);
     }
     return 0;
 }

@@ -3,12 +3,12 @@
 // card store beside it, both on a memory file system when there is one, so
 // that each input is a whole import as the settings window runs it.
 #include "store/magazyn.h"
+#include "testsupport.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QBuffer>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -28,11 +28,7 @@ inline QByteArray Bmp(int a)
 {
     QImage obraz(3, 2, QImage::Format_RGB888);
     obraz.fill(QColor(a % 256, 40, 90));
-    QByteArray b;
-    QBuffer bufor(&b);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "BMP");
-    return b;
+    return TestSupport::Bmp(obraz);
 }
 
 inline void Zapisz(const QString &plik, const QByteArray &bajty)
@@ -52,18 +48,13 @@ inline Srodowisko &Przygotuj(int *argc, char ***argv, const QStringList &pliki)
     const QString baza = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     s.katalog = std::make_unique<QTemporaryDir>(baza + QStringLiteral("/lomi-fuzz-XXXXXX"));
     const QString k = s.katalog->path();
-    QDir().mkpath(k + QStringLiteral("/Data"));
     QDir().mkpath(k + QStringLiteral("/dodatek"));
     s.folder = k + QStringLiteral("/dodatek/");
     int i = 0;
     for (const QString &p : pliki)
         Zapisz(s.folder + p, Bmp(++i));
     QString blad;
-    if (!MagazynKart::UtworzPusty(k + QStringLiteral("/Data/karty.db"), &blad)) {
-        std::fprintf(stderr, "store: %s\n", qPrintable(blad));
-        std::abort();
-    }
-    s.magazyn = MagazynKart::Otworz(k + QStringLiteral("/Data/"), &blad);
+    s.magazyn = TestSupport::UtworzMagazyn(k + QStringLiteral("/Data/"), &blad);
     if (!s.magazyn) {
         std::fprintf(stderr, "store: %s\n", qPrintable(blad));
         std::abort();

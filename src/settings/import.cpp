@@ -1,4 +1,5 @@
 #include "settings/import.h"
+#include "settings/dodatki.h"
 #include "store/magazyn.h"
 
 #include <QDir>
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr int DlugoscNazwyKarty = 50; // NazwaTalii, NazwaKarty
-constexpr int DlugoscNazwyTla = 30;   // Tla.Nazwa
+using Dodatki::DlugoscNazwyKarty;
+using Dodatki::DlugoscNazwyTla;
 
 QString Podpowiedz(const QString &pierwszy, const QString &stronaPomocy)
 {
@@ -182,16 +183,16 @@ bool ImportujTalieZ(MagazynKart &magazyn, const QString &plikOpisu, int *numer, 
         magazyn.RozpocznijTransakcje();
         wTransakcji = true;
         for (int k = 1; k <= 24; ++k) {
-            const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+            const QStringList pliki = Dodatki::PlikiKarty(k);
             const int id = 24 * n + k;
             magazyn.WstawKarte(id, k, n, opis.NazwaTalii, opis.NazwyKart[k - 1]);
-            const QByteArray o800 = CzytajPlik(folder + nn + QStringLiteral("_1 kopia.bmp"));
-            const QByteArray o1024 = CzytajPlik(folder + nn + QStringLiteral("_2 kopia.bmp"));
-            const QByteArray big = CzytajPlik(folder + nn + QStringLiteral("_3 kopia.bmp"));
-            const QByteArray maly = CzytajPlik(folder + nn + QStringLiteral(".bmp"));
+            const QByteArray o800 = CzytajPlik(folder + pliki[0]);
+            const QByteArray o1024 = CzytajPlik(folder + pliki[1]);
+            const QByteArray big = CzytajPlik(folder + pliki[2]);
+            const QByteArray maly = CzytajPlik(folder + pliki[3]);
             magazyn.ZapiszObrazyKarty(id, n, k, o800, o1024, big, maly);
         }
-        magazyn.WstawKoszulke(n, CzytajPlik(folder + QStringLiteral("koszulka.bmp")));
+        magazyn.WstawKoszulke(n, CzytajPlik(folder + QLatin1String(Dodatki::PlikKoszulki)));
         magazyn.ZatwierdzTransakcje();
         if (numer)
             *numer = n;
@@ -221,8 +222,8 @@ bool ImportujTlaZ(MagazynKart &magazyn, const QString &plikOpisu, int *dodane, Q
         const QStringList nazwy = CzytajOpisTel(CzytajPlik(plikOpisu));
         for (k = 1; k <= nazwy.size(); ++k) {
             const QString &nazwa = nazwy[k - 1];
-            const QByteArray tlo = CzytajPlik(folder + QStringLiteral("tlo_%1.bmp").arg(k));
-            const QByteArray maleTlo = CzytajPlik(folder + QStringLiteral("m_tlo_%1.bmp").arg(k));
+            const QByteArray tlo = CzytajPlik(folder + Dodatki::PlikTla(k));
+            const QByteArray maleTlo = CzytajPlik(folder + Dodatki::PlikMalegoTla(k));
             // Each background whole or not at all; those before a failing
             // line stay.
             magazyn.RozpocznijTransakcje();

@@ -114,6 +114,17 @@ QImage ObrazZPliku(const QString &plik)
     return ObrazZBajtow(f.read(NajwiekszyPlik + 1));
 }
 
+QByteArray BajtyBmp(const QImage &obraz)
+{
+    QByteArray b;
+    QBuffer buf(&b);
+    buf.open(QIODevice::WriteOnly);
+    // Qt writes an RGB888 picture with 24 bits per pixel, whatever its source format.
+    if (obraz.isNull() || !obraz.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP"))
+        return {};
+    return b;
+}
+
 QImage OdwrocObraz(const QImage &obraz)
 {
     if (obraz.isNull())

@@ -23,6 +23,9 @@ QImage ObrazZBajtow(const QByteArray &bajty);
 // for a writer for ever.
 QImage ObrazZPliku(const QString &plik);
 
+// BMP file bytes of a picture at 24 bits per pixel, the depth the card store
+// and the add-ons keep; empty when the picture cannot be encoded.
+QByteArray BajtyBmp(const QImage &obraz);
 
 // The picture turned by 180 degrees, in its own pixel format; null stays null.
 QImage OdwrocObraz(const QImage &obraz);

@@ -119,7 +119,7 @@ QString MagazynKart::ZnaczenieKarty(int nrKarty, bool odwrocona)
 {
     Query2.UstawParametr(QStringLiteral("Pierwsza"), nrKarty);
     Query2.UstawParametr(QStringLiteral("Czy1Odwr"), odwrocona);
-    Query2.UstawParametr(QStringLiteral("Druga"), 99999);
+    Query2.UstawParametr(QStringLiteral("Druga"), BezDrugiejKarty);
     Query2.UstawParametr(QStringLiteral("Czy2Odwr"), false);
     return Query2.Pierwszy(QStringLiteral("opis")).toString();
 }
@@ -229,6 +229,15 @@ void MagazynKart::WstawKarte(int id, int nrKarty, int talia, const QString &nazw
             {id, nrKarty, talia, nazwaTalii, nazwaKarty});
 }
 
+void MagazynKart::WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty,
+                             const QByteArray &o800, const QByteArray &o1024, const QByteArray &big,
+                             const QByteArray &maly)
+{
+    Wykonaj(QStringLiteral("insert into kartygraf (ID, NrKarty, NumerTalii, NazwaTalii, NazwaKarty, "
+                           "Obrazek800, Obrazek1024, ObrazekBig, ObrazekMaly) values(?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+            {id, nrKarty, talia, nazwaTalii, nazwaKarty, o800, o1024, big, maly});
+}
+
 void MagazynKart::ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800,
                                     const QByteArray &o1024, const QByteArray &big, const QByteArray &maly)
 {
@@ -239,14 +248,31 @@ void MagazynKart::ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteA
 
 void MagazynKart::WstawKoszulke(int talia, const QByteArray &obraz)
 {
-    Wykonaj(QStringLiteral("insert into koszulki (NumerTalii) values(?)"), {talia});
-    Wykonaj(QStringLiteral("update koszulki set Koszulka = ? where NumerTalii = ?"), {obraz, talia});
+    Wykonaj(QStringLiteral("insert into koszulki (NumerTalii, Koszulka) values(?, ?)"), {talia, obraz});
 }
 
 void MagazynKart::WstawTlo(int id, const QString &nazwa, const QByteArray &tlo, const QByteArray &maleTlo)
 {
-    Wykonaj(QStringLiteral("insert into tla (ID, Nazwa) values(?, ?)"), {id, nazwa});
-    Wykonaj(QStringLiteral("update tla set Tlo = ?, MaleTlo = ? where ID = ?"), {tlo, maleTlo, id});
+    Wykonaj(QStringLiteral("insert into tla (ID, Nazwa, Tlo, MaleTlo) values(?, ?, ?, ?)"), {id, nazwa, tlo, maleTlo});
+}
+
+void MagazynKart::WstawPare(int pierwsza, bool pierwszaOdwrocona, int druga, bool drugaOdwrocona,
+                            const QString &opis)
+{
+    Wykonaj(QStringLiteral("insert into pary (NrPierwszej, Czy1wszaOdwrocona, NrDrugiej, Czy2gaOdwrocona, opis) "
+                           "values(?, ?, ?, ?, ?)"),
+            {pierwsza, pierwszaOdwrocona, druga, drugaOdwrocona, opis});
+}
+
+void MagazynKart::WstawZnaczenie(int nrKarty, bool odwrocona, const QString &opis)
+{
+    WstawPare(nrKarty, odwrocona, BezDrugiejKarty, false, opis);
+}
+
+void MagazynKart::WstawNaglowek(int uklad, int pozycja, const std::optional<QString> &opis)
+{
+    Wykonaj(QStringLiteral("insert into Karty (NrUkladu, NrKarty, Opis) values(?, ?, ?)"),
+            {uklad, pozycja - 1, opis ? QVariant(*opis) : QVariant()});
 }
 
 void MagazynKart::RozpocznijTransakcje()

@@ -62,10 +62,22 @@ public:
     int MaxNumerTalii();   // 0 for an empty table
     int MaxIdTla();        // 0 for an empty table
     void WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty);
+    // A card with its pictures in one row (generator, tests).
+    void WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty,
+                    const QByteArray &o800, const QByteArray &o1024, const QByteArray &big, const QByteArray &maly);
     void ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800,
                            const QByteArray &o1024, const QByteArray &big, const QByteArray &maly);
     void WstawKoszulke(int talia, const QByteArray &obraz);
     void WstawTlo(int id, const QString &nazwa, const QByteArray &tlo, const QByteArray &maleTlo);
+
+    // --- writes of the store's own texts (generator, tests) ---
+    // NrDrugiej of a single card's meaning: the program reads no pairs.
+    static constexpr int BezDrugiejKarty = 99999;
+    // A meaning of a pair of cards; ZnaczenieKarty reads those with BezDrugiejKarty.
+    void WstawPare(int pierwsza, bool pierwszaOdwrocona, int druga, bool drugaOdwrocona, const QString &opis);
+    void WstawZnaczenie(int nrKarty, bool odwrocona, const QString &opis);
+    // Position counted from 1, as NaglowekPozycji reads it; nullopt stores NULL.
+    void WstawNaglowek(int uklad, int pozycja, const std::optional<QString> &opis);
     void RozpocznijTransakcje();
     void ZatwierdzTransakcje();
     void WycofajTransakcje();

@@ -3,12 +3,11 @@
 #include "description/UPowieksz.h"
 #include "spread/ekran.h"
 #include "store/magazyn.h"
+#include "testsupport.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -41,11 +40,7 @@ QByteArray bmp(QSize rozmiar, int odcien)
     for (int y = 0; y < o.height(); ++y)
         for (int x = 0; x < o.width(); ++x)
             o.setPixelColor(x, y, QColor(x * 255 / o.width(), y * 255 / o.height(), odcien));
-    QByteArray b;
-    QBuffer bufor(&b);
-    bufor.open(QIODevice::WriteOnly);
-    o.save(&bufor, "BMP");
-    return b;
+    return TestSupport::Bmp(o);
 }
 
 QImage duzyObraz(const Karta &k)
@@ -87,25 +82,15 @@ void TestOknoOpis::init()
 {
     m_katalog = std::make_unique<QTemporaryDir>();
     const QString dane = m_katalog->path() + QStringLiteral("/Data/");
-    QVERIFY(QDir().mkpath(dane));
     QString blad;
-    QVERIFY2(MagazynKart::UtworzPusty(dane + QStringLiteral("karty.db"), &blad), qPrintable(blad));
-    m_magazyn = MagazynKart::Otworz(dane, &blad);
+    m_magazyn = TestSupport::UtworzMagazyn(dane, &blad);
     QVERIFY2(m_magazyn, qPrintable(blad));
     for (const Karta &k : {Fehu, Uruz, Znaki}) {
         m_magazyn->WstawKarte(k.nr, k.nr, Talia, QStringLiteral("Talia próbna"), k.nazwa);
         m_magazyn->ZapiszObrazyKarty(k.nr, Talia, k.nr, bmp(QSize(80, 122), k.odcien), bmp(QSize(114, 173), k.odcien),
                                      bmp(QSize(169, 273), k.odcien), QByteArray());
-        for (bool odw : {false, true}) {
-            QSqlQuery q(m_magazyn->Baza());
-            q.prepare(QStringLiteral("insert into pary (NrPierwszej, Czy1wszaOdwrocona, NrDrugiej, Czy2gaOdwrocona, opis) "
-                                     "values (?, ?, 99999, ?, ?)"));
-            q.addBindValue(k.nr);
-            q.addBindValue(odw);
-            q.addBindValue(false);
-            q.addBindValue(odw ? k.odwrocona : k.prosta);
-            QVERIFY(q.exec());
-        }
+        for (bool odw : {false, true})
+            m_magazyn->WstawZnaczenie(k.nr, odw, odw ? k.odwrocona : k.prosta);
     }
     // Single name lookups use the deck the last refresh of the names gave.
     m_magazyn->NazwaKarty(1, Talia);

@@ -9,10 +9,10 @@
 #include "spread/katalog.h"
 #include "settings/UUstawienia.h"
 #include "store/magazyn.h"
+#include "testsupport.h"
 #include "store/schemat.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
@@ -31,14 +31,7 @@ namespace {
 const int TaliaPelna = 3;  // 24 cards; the default deck of the settings
 const int TaliaKrotka = 7; // 3 cards only
 
-QByteArray Bmp(const QImage &obraz)
-{
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "BMP");
-    return bajty;
-}
+using TestSupport::Bmp;
 
 QColor KolorKarty(int k)
 {
@@ -74,9 +67,7 @@ QString NazwaKarty(int k)
 
 bool ZbudujMagazyn(const QString &folderDanych, QString *blad)
 {
-    if (!MagazynKart::UtworzPusty(folderDanych + QLatin1String(Schemat::PlikMagazynu), blad))
-        return false;
-    auto m = MagazynKart::Otworz(folderDanych, blad);
+    auto m = TestSupport::UtworzMagazyn(folderDanych, blad);
     if (!m)
         return false;
     const QByteArray ikona = Bmp(PasekIkony());

@@ -1,8 +1,9 @@
 #pragma once
 // Small card stores and add-on folders for the import and settings tests.
+#include "settings/dodatki.h"
 #include "store/magazyn.h"
+#include "testsupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -19,11 +20,7 @@ inline QByteArray Bmp(int a, int b, int szerokosc = 4)
 {
     QImage obraz(szerokosc, 3, QImage::Format_RGB32);
     obraz.fill(QColor(a % 256, b % 256, (a * 7 + b) % 256));
-    QByteArray bajty;
-    QBuffer bufor(&bajty);
-    bufor.open(QIODevice::WriteOnly);
-    obraz.save(&bufor, "BMP");
-    return bajty;
+    return TestSupport::Bmp(obraz);
 }
 
 inline void Zapisz(const QString &plik, const QByteArray &bajty)
@@ -45,28 +42,22 @@ inline QByteArray Cp1250(const QString &tekst)
     return e.encode(tekst);
 }
 
-// The picture file names of card k.
-inline QStringList PlikiKarty(int k)
-{
-    const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-    return {nn + QStringLiteral("_1 kopia.bmp"), nn + QStringLiteral("_2 kopia.bmp"),
-            nn + QStringLiteral("_3 kopia.bmp"), nn + QStringLiteral(".bmp")};
-}
+using Dodatki::PlikiKarty;
 
 // A deck add-on folder: "talia.txt" with the given bytes, the 96 card pictures
 // and "koszulka.bmp", all distinct, except the files named in pominiete.
 inline void ZrobTalie(const QString &folder, const QByteArray &opis, const QStringList &pominiete = {})
 {
     QDir().mkpath(folder);
-    Zapisz(folder + QStringLiteral("/talia.txt"), opis);
+    Zapisz(folder + QLatin1Char('/') + QLatin1String(Dodatki::OpisTalii), opis);
     for (int k = 1; k <= 24; ++k) {
         const QStringList pliki = PlikiKarty(k);
         for (int i = 0; i < 4; ++i)
             if (!pominiete.contains(pliki[i]))
                 Zapisz(folder + QLatin1Char('/') + pliki[i], Bmp(k, i + 1, 4 + i));
     }
-    if (!pominiete.contains(QStringLiteral("koszulka.bmp")))
-        Zapisz(folder + QStringLiteral("/koszulka.bmp"), Bmp(200, 200, 5));
+    if (!pominiete.contains(QLatin1String(Dodatki::PlikKoszulki)))
+        Zapisz(folder + QLatin1Char('/') + QLatin1String(Dodatki::PlikKoszulki), Bmp(200, 200, 5));
 }
 
 // A background add-on folder: "stoliki.txt", "tlo_k.bmp" for k in pelne,
@@ -74,22 +65,19 @@ inline void ZrobTalie(const QString &folder, const QByteArray &opis, const QStri
 inline void ZrobTla(const QString &folder, const QByteArray &opis, const QList<int> &pelne, const QList<int> &male)
 {
     QDir().mkpath(folder);
-    Zapisz(folder + QStringLiteral("/stoliki.txt"), opis);
+    Zapisz(folder + QLatin1Char('/') + QLatin1String(Dodatki::OpisTel), opis);
     for (int k : pelne)
-        Zapisz(folder + QStringLiteral("/tlo_%1.bmp").arg(k), Bmp(100 + k, 1, 8));
+        Zapisz(folder + QLatin1Char('/') + Dodatki::PlikTla(k), Bmp(100 + k, 1, 8));
     for (int k : male)
-        Zapisz(folder + QStringLiteral("/m_tlo_%1.bmp").arg(k), Bmp(100 + k, 2, 3));
+        Zapisz(folder + QLatin1Char('/') + Dodatki::PlikMalegoTla(k), Bmp(100 + k, 2, 3));
 }
 
 // A store in folder + "/Data/" holding decks 1..talie (24 named cards and a
 // back each) and backgrounds 1..tla with pictures.
 inline std::unique_ptr<MagazynKart> Magazyn(const QString &folder, int talie, int tla)
 {
-    QDir().mkpath(folder + QStringLiteral("/Data"));
     QString blad;
-    if (!MagazynKart::UtworzPusty(folder + QStringLiteral("/Data/karty.db"), &blad))
-        qFatal("%s", qPrintable(blad));
-    auto m = MagazynKart::Otworz(folder + QStringLiteral("/Data/"), &blad);
+    auto m = TestSupport::UtworzMagazyn(folder + QStringLiteral("/Data/"), &blad);
     if (!m)
         qFatal("%s", qPrintable(blad));
     m->RozpocznijTransakcje(); // one sync to disk instead of hundreds

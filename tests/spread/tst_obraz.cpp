@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QDirIterator>
+#include <QtEndian>
 #include <QtTest>
 
 #include <limits>
@@ -18,6 +19,8 @@ private slots:
     void pustyZostajePusty();
     void bajty_data();
     void bajty();
+    void zapisBmp_data();
+    void zapisBmp();
     void granice_data();
     void granice();
     void plikTla();
@@ -117,7 +120,7 @@ void TstObraz::pustyZostajePusty()
 
 void TstObraz::bajty_data()
 {
-    const QByteArray bmp = Zapisz(Wzor(QImage::Format_RGB888), "BMP");
+    const QByteArray bmp = BajtyBmp(Wzor(QImage::Format_RGB888));
     QTest::addColumn<QByteArray>("bajty");
     QTest::addColumn<bool>("obraz");
     QTest::addRow("BMP bytes decode") << bmp << true;
@@ -125,6 +128,32 @@ void TstObraz::bajty_data()
     QTest::addRow("no bytes give no picture") << QByteArray() << false;
     QTest::addRow("garbage gives no picture") << QByteArray("to nie jest obrazek, tylko tekst\x01\x02", 34) << false;
     QTest::addRow("a BMP header cut short gives no picture") << bmp.left(20) << false;
+}
+
+void TstObraz::zapisBmp_data()
+{
+    QTest::addColumn<QImage>("obraz");
+    QTest::addRow("an RGB888 picture is written at 24 bits") << Wzor(QImage::Format_RGB888);
+    QTest::addRow("an RGB32 picture is written at 24 bits") << Wzor(QImage::Format_RGB32);
+    QTest::addRow("an opaque ARGB32 picture is written at 24 bits") << Wzor(QImage::Format_ARGB32);
+    QTest::addRow("a paletted picture is written at 24 bits, not 8")
+        << Wzor(QImage::Format_RGB888).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+}
+
+// Stores and add-ons keep 24-bit BMP files; whatever the picture's format,
+// the writer gives that depth and the reader gets the same pixels back.
+void TstObraz::zapisBmp()
+{
+    QFETCH(QImage, obraz);
+    const QByteArray b = BajtyBmp(obraz);
+    QVERIFY(b.startsWith("BM"));
+    QCOMPARE(qFromLittleEndian<quint16>(b.constData() + 28), quint16(24));
+    const QImage odczytany = ObrazZBajtow(b);
+    QCOMPARE(odczytany.size(), obraz.size());
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            QCOMPARE(odczytany.pixel(x, y), obraz.pixel(x, y));
+    QVERIFY(BajtyBmp(QImage()).isEmpty());
 }
 
 void TstObraz::bajty()
@@ -187,7 +216,7 @@ void TstObraz::plikTla()
     const QString plik = tmp.path() + QStringLiteral("/tmptlo.bmp");
     QFile f(plik);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(Zapisz(Wzor(QImage::Format_RGB888), "BMP"));
+    f.write(BajtyBmp(Wzor(QImage::Format_RGB888)));
     f.close();
     QCOMPARE(ObrazZPliku(plik).size(), QSize(5, 3));
     QVERIFY(ObrazZPliku(tmp.path() + QStringLiteral("/brak.bmp")).isNull());

@@ -1,7 +1,7 @@
 #include "store/magazyn.h"
 #include "store/schemat.h"
+#include "testsupport.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QSqlQuery>
@@ -21,23 +21,16 @@ class TestMagazyn : public QObject
     {
         QImage img(s, QImage::Format_RGB888);
         img.fill(c);
-        QByteArray b;
-        QBuffer buf(&b);
-        buf.open(QIODevice::WriteOnly);
-        img.save(&buf, "BMP");
-        return b;
+        return TestSupport::Bmp(img);
     }
 
 private slots:
     void initTestCase()
     {
         QVERIFY(dir.isValid());
-        const QString plik = dir.filePath(QLatin1String(Schemat::PlikMagazynu));
         QString blad;
-        QVERIFY2(MagazynKart::UtworzPusty(plik, &blad), qPrintable(blad));
-        QString b2;
-        m = MagazynKart::Otworz(dir.path() + "/", &b2);
-        QVERIFY2(m, qPrintable(b2));
+        m = TestSupport::UtworzMagazyn(dir.path() + "/", &blad);
+        QVERIFY2(m, qPrintable(blad));
         obraz800 = bmp({80, 122}, Qt::red);
         obrazBig = bmp({169, 273}, Qt::blue);
         // Deck 1 with cards 1 and 2, deck 2 with card 1 under another name.
@@ -45,12 +38,11 @@ private slots:
         m->ZapiszObrazyKarty(25, 1, 1, obraz800, QByteArray(), obrazBig, QByteArray());
         m->WstawKarte(26, 2, 1, "Kamień", "Uruz – siła");
         m->WstawKarte(49, 1, 2, "Drewno", "Fehu z drewna");
-        QSqlQuery q(m->Baza());
-        QVERIFY(q.exec("insert into pary values (1, 0, 99999, 0, 'prosto')"));
-        QVERIFY(q.exec("insert into pary values (1, 1, 99999, 0, 'odwrotnie')"));
-        QVERIFY(q.exec("insert into pary values (1, 0, 2, 0, 'para, nigdy czytana')"));
-        QVERIFY(q.exec("insert into Karty values (2, 1, 'Przeszłość')"));
-        QVERIFY(q.exec("insert into Karty values (2, 2, NULL)"));
+        m->WstawZnaczenie(1, false, "prosto");
+        m->WstawZnaczenie(1, true, "odwrotnie");
+        m->WstawPare(1, false, 2, false, "para, nigdy czytana");
+        m->WstawNaglowek(2, 2, QString("Przeszłość"));
+        m->WstawNaglowek(2, 3, std::nullopt);
     }
 
     void parametryBezWzgleduNaWielkoscLiter_data()

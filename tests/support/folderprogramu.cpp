@@ -1,23 +1,33 @@
 #include "testsupport.h"
 
-#include "store/magazyn.h"
+#include "spread/obraz.h"
 #include "store/schemat.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
-#include <QSqlQuery>
+
+QByteArray TestSupport::Bmp(const QImage &obraz)
+{
+    return BajtyBmp(obraz);
+}
 
 QByteArray TestSupport::Bmp(int szerokosc, int wysokosc, unsigned rgb)
 {
     QImage img(szerokosc, wysokosc, QImage::Format_RGB888);
     img.fill(QColor::fromRgb(rgb));
     img.setPixelColor(0, 0, Qt::white); // tells upright from turned
-    QByteArray b;
-    QBuffer buf(&b);
-    buf.open(QIODevice::WriteOnly);
-    img.save(&buf, "BMP");
-    return b;
+    return Bmp(img);
+}
+
+std::unique_ptr<MagazynKart> TestSupport::UtworzMagazyn(const QString &folderDanych, QString *blad)
+{
+    if (!QDir().mkpath(folderDanych)) {
+        if (blad)
+            *blad = QStringLiteral("cannot make %1").arg(folderDanych);
+        return nullptr;
+    }
+    if (!MagazynKart::UtworzPusty(folderDanych + QLatin1String(Schemat::PlikMagazynu), blad))
+        return nullptr;
+    return MagazynKart::Otworz(folderDanych, blad);
 }
 
 QString TestSupport::UtworzFolderProgramu(const QString &dir)
@@ -25,10 +35,7 @@ QString TestSupport::UtworzFolderProgramu(const QString &dir)
     QDir d(dir);
     for (const char *f : {"Data", "Save", "help", "miniatury"})
         d.mkpath(QLatin1String(f));
-    const QString plik = d.filePath(QStringLiteral("Data/") + QLatin1String(Schemat::PlikMagazynu));
-    if (!MagazynKart::UtworzPusty(plik, nullptr))
-        return {};
-    auto m = MagazynKart::Otworz(d.filePath(QStringLiteral("Data")) + QLatin1Char('/'), nullptr);
+    auto m = UtworzMagazyn(d.filePath(QStringLiteral("Data")) + QLatin1Char('/'), nullptr);
     if (!m)
         return {};
     m->RozpocznijTransakcje();
@@ -47,22 +54,12 @@ QString TestSupport::UtworzFolderProgramu(const QString &dir)
     m->WstawKoszulke(2, Bmp(49, 65, 0x208020));
     m->WstawTlo(1, QStringLiteral("Zielone sukno"), Bmp(320, 256, 0x206020), Bmp(80, 64, 0x206020));
     m->WstawTlo(2, QStringLiteral("Ciemne drewno"), Bmp(320, 256, 0x503020), Bmp(80, 64, 0x503020));
-    QSqlQuery q(m->Baza());
     for (int k = 1; k <= 24; ++k) {
-        for (int odw = 0; odw <= 1; ++odw) {
-            q.prepare(QStringLiteral("insert into pary values (?, ?, 99999, 0, ?)"));
-            q.addBindValue(k);
-            q.addBindValue(bool(odw));
-            q.addBindValue(QStringLiteral("Znaczenie %1 %2").arg(k).arg(odw ? QStringLiteral("odwrócone") : QStringLiteral("proste")));
-            q.exec();
-        }
+        for (bool odw : {false, true})
+            m->WstawZnaczenie(k, odw, QStringLiteral("Znaczenie %1 %2").arg(k).arg(odw ? QStringLiteral("odwrócone") : QStringLiteral("proste")));
     }
-    for (int p = 2; p <= 4; ++p) {
-        q.prepare(QStringLiteral("insert into Karty values (2, ?, ?)"));
-        q.addBindValue(p - 1);
-        q.addBindValue(QStringLiteral("Nagłówek %1").arg(p));
-        q.exec();
-    }
+    for (int p = 2; p <= 4; ++p)
+        m->WstawNaglowek(2, p, QStringLiteral("Nagłówek %1").arg(p));
     m->ZatwierdzTransakcje();
     return d.absolutePath();
 }

@@ -1,5 +1,10 @@
 #pragma once
+#include "store/magazyn.h"
+
+#include <QByteArray>
+#include <QImage>
 #include <QString>
+#include <memory>
 
 namespace TestSupport {
 
@@ -18,7 +23,15 @@ namespace TestSupport {
 // Returns the folder's path (no trailing separator), empty on failure.
 QString UtworzFolderProgramu(const QString &dir);
 
-// A small 24-bit BMP file of one colour with a mark in its top-left corner.
+// An empty card store made and opened in folderDanych (made if missing;
+// with a trailing separator, as MagazynKart::Otworz takes it). nullptr and
+// the reason in blad when it cannot be made. Every test store starts here.
+std::unique_ptr<MagazynKart> UtworzMagazyn(const QString &folderDanych, QString *blad);
+
+// BMP file bytes of a picture, written as the program's own add-ons and
+// store keep them (24 bits per pixel).
+QByteArray Bmp(const QImage &obraz);
+// A small BMP of one colour with a mark in its top-left corner.
 QByteArray Bmp(int szerokosc, int wysokosc, unsigned rgb);
 
 }

@@ -1,4 +1,5 @@
 #include "generator.h"
+#include "settings/dodatki.h"
 
 #include "store/schemat.h"
 
@@ -130,13 +131,13 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
 
     // The sample add-on deck, read back from its folder.
     const QString dod = katalogProgramu + QStringLiteral("/dodatki/talia_bursztyn/");
-    Talia bursztyn{0, QStringLiteral("dodatek talia_bursztyn"), {}, {}, {}, {}, QImage(dod + QStringLiteral("koszulka.bmp"))};
+    Talia bursztyn{0, QStringLiteral("dodatek talia_bursztyn"), {}, {}, {}, {}, QImage(dod + QLatin1String(Dodatki::PlikKoszulki))};
     for (int k = 1; k <= 24; ++k) {
-        const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-        bursztyn.o800 << QImage(dod + nn + QStringLiteral("_1 kopia.bmp"));
-        bursztyn.o1024 << QImage(dod + nn + QStringLiteral("_2 kopia.bmp"));
-        bursztyn.big << QImage(dod + nn + QStringLiteral("_3 kopia.bmp"));
-        bursztyn.maly << QImage(dod + nn + QStringLiteral(".bmp"));
+        const QStringList pliki = Dodatki::PlikiKarty(k);
+        bursztyn.o800 << QImage(dod + pliki[0]);
+        bursztyn.o1024 << QImage(dod + pliki[1]);
+        bursztyn.big << QImage(dod + pliki[2]);
+        bursztyn.maly << QImage(dod + pliki[3]);
     }
     talie.append(bursztyn);
     for (const Talia &t : std::as_const(talie))
@@ -144,8 +145,8 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
 
     // Backgrounds at full scale, cropped, with cards of each deck lying on them.
     const QString st = katalogProgramu + QStringLiteral("/dodatki/stoliki_przyklad/");
-    for (int k = 1; QFileInfo::exists(st + QStringLiteral("tlo_%1.bmp").arg(k)); ++k)
-        tla.append({QStringLiteral("dodatek tlo_%1").arg(k), QImage(st + QStringLiteral("tlo_%1.bmp").arg(k))});
+    for (int k = 1; QFileInfo::exists(st + Dodatki::PlikTla(k)); ++k)
+        tla.append({QStringLiteral("dodatek tlo_%1").arg(k), QImage(st + Dodatki::PlikTla(k))});
     const int kw = 620, kh = 420, kol = 2;
     QImage a(kol * (kw + 10) + 10, int((tla.size() + kol - 1) / kol) * (kh + 40) + 10, QImage::Format_RGB32);
     a.fill(Podklad);

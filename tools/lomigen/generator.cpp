@@ -6,7 +6,10 @@
 #include "tla.h"
 #include "zrodla.h"
 
+#include "settings/dodatki.h"
 #include "spread/katalog.h"
+#include "spread/obraz.h"
+#include "store/magazyn.h"
 #include "store/schemat.h"
 
 #include <QBuffer>
@@ -152,100 +155,58 @@ void zapiszMagazyn(const QString &katalogProgramu, const Zrodla &z, const std::v
     const QString katalog = katalogProgramu + QStringLiteral("/Data");
     QDir().mkpath(katalog);
     const QString cel = katalog + QLatin1Char('/') + QLatin1String(Schemat::PlikMagazynu);
-    const QString tymczasowy = cel + QStringLiteral(".nowy");
-    QFile::remove(tymczasowy);
-    QFile::remove(tymczasowy + QStringLiteral("-journal"));
+    // Written in a folder aside, as the store opens by its folder.
+    const QString obok = katalog + QStringLiteral("/.nowy/");
+    QDir(obok).removeRecursively();
+    QDir().mkpath(obok);
+    const QString tymczasowy = obok + QLatin1String(Schemat::PlikMagazynu);
 
-    const QString polaczenie = QStringLiteral("lomigen");
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), polaczenie);
-        db.setDatabaseName(tymczasowy);
-        if (!db.open())
-            blad(QStringLiteral("cannot create %1: %2").arg(tymczasowy, db.lastError().text()));
-        QSqlQuery q(db);
-        auto wykonaj = [&](QSqlQuery &zap) {
-            if (!zap.exec())
-                blad(QStringLiteral("store: %1 (%2)").arg(zap.lastError().text(), zap.lastQuery()));
-        };
+    try {
+        QString bladMagazynu;
+        if (!MagazynKart::UtworzPusty(tymczasowy, &bladMagazynu))
+            blad(QStringLiteral("cannot create %1: %2").arg(tymczasowy, bladMagazynu));
+        auto m = MagazynKart::Otworz(obok, &bladMagazynu);
+        if (!m)
+            blad(bladMagazynu);
         // The file is renamed into place only when complete, so SQLite's own
         // crash safety would only cost time here.
+        QSqlQuery q(m->Baza());
         q.exec(QStringLiteral("PRAGMA journal_mode=OFF"));
         q.exec(QStringLiteral("PRAGMA synchronous=OFF"));
-        for (const QString &instr : Schemat::instrukcjeTworzenia())
-            if (!q.exec(instr))
-                blad(QStringLiteral("store: %1 (%2)").arg(q.lastError().text(), instr));
-        db.transaction();
-
-        q.prepare(QStringLiteral("INSERT INTO kartygraf (ID, NrKarty, NumerTalii, NazwaTalii, NazwaKarty, "
-                                 "Obrazek800, Obrazek1024, ObrazekBig, ObrazekMaly) "
-                                 "VALUES (:ID, :NrKarty, :NumerTalii, :NazwaTalii, :NazwaKarty, "
-                                 ":Obrazek800, :Obrazek1024, :ObrazekBig, :ObrazekMaly)"));
+        m->RozpocznijTransakcje();
         for (size_t t = 0; t < talie.size(); ++t) {
             const TaliaZrodlo &tz = z.talie[int(t)];
             for (int k = 1; k <= 24; ++k) {
                 const KartaBmp &kb = talie[t].karty[k - 1];
-                q.bindValue(QStringLiteral(":ID"), 24 * tz.numer + k);
-                q.bindValue(QStringLiteral(":NrKarty"), k);
-                q.bindValue(QStringLiteral(":NumerTalii"), tz.numer);
-                q.bindValue(QStringLiteral(":NazwaTalii"), tz.nazwa);
-                q.bindValue(QStringLiteral(":NazwaKarty"), z.runy[k - 1].nazwaKarty);
-                q.bindValue(QStringLiteral(":Obrazek800"), kb.obrazek800);
-                q.bindValue(QStringLiteral(":Obrazek1024"), kb.obrazek1024);
-                q.bindValue(QStringLiteral(":ObrazekBig"), kb.obrazekBig);
-                q.bindValue(QStringLiteral(":ObrazekMaly"), kb.obrazekMaly);
-                wykonaj(q);
+                const int id = 24 * tz.numer + k;
+                m->WstawKarte(id, k, tz.numer, tz.nazwa, z.runy[k - 1].nazwaKarty, kb.obrazek800, kb.obrazek1024,
+                              kb.obrazekBig, kb.obrazekMaly);
             }
         }
-
-        q.prepare(QStringLiteral("INSERT INTO Koszulki (NumerTalii, Koszulka) VALUES (:NumerTalii, :Koszulka)"));
-        for (size_t t = 0; t < talie.size(); ++t) {
-            q.bindValue(QStringLiteral(":NumerTalii"), z.talie[int(t)].numer);
-            q.bindValue(QStringLiteral(":Koszulka"), talie[t].koszulka);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO Tla (ID, Nazwa, Tlo, MaleTlo) VALUES (:ID, :Nazwa, :Tlo, :MaleTlo)"));
-        for (size_t i = 0; i < tla.size(); ++i) {
-            q.bindValue(QStringLiteral(":ID"), z.tla[int(i)].id);
-            q.bindValue(QStringLiteral(":Nazwa"), z.tla[int(i)].nazwa);
-            q.bindValue(QStringLiteral(":Tlo"), tla[i].tlo);
-            q.bindValue(QStringLiteral(":MaleTlo"), tla[i].maleTlo);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO Karty (NrUkladu, NrKarty, Opis) VALUES (:NrUkladu, :NrKarty, :Opis)"));
-        for (const Naglowek &n : z.naglowki) {
-            q.bindValue(QStringLiteral(":NrUkladu"), n.uklad);
-            q.bindValue(QStringLiteral(":NrKarty"), n.pozycja - 1);
-            q.bindValue(QStringLiteral(":Opis"), n.opis);
-            wykonaj(q);
-        }
-
-        q.prepare(QStringLiteral("INSERT INTO pary (NrPierwszej, Czy1wszaOdwrocona, NrDrugiej, Czy2gaOdwrocona, opis) "
-                                 "VALUES (:NrPierwszej, :Czy1wszaOdwrocona, 99999, :Czy2gaOdwrocona, :opis)"));
+        for (size_t t = 0; t < talie.size(); ++t)
+            m->WstawKoszulke(z.talie[int(t)].numer, talie[t].koszulka);
+        for (size_t i = 0; i < tla.size(); ++i)
+            m->WstawTlo(z.tla[int(i)].id, z.tla[int(i)].nazwa, tla[i].tlo, tla[i].maleTlo);
+        for (const Naglowek &n : z.naglowki)
+            m->WstawNaglowek(n.uklad, n.pozycja, n.opis);
         for (int k = 1; k <= 24; ++k) {
             for (bool odwr : {false, true}) {
                 const QMap<int, QString> &zn = odwr ? z.odwrocona : z.prosta;
-                if (!zn.contains(k))
-                    continue;
-                q.bindValue(QStringLiteral(":NrPierwszej"), k);
-                q.bindValue(QStringLiteral(":Czy1wszaOdwrocona"), odwr);
-                q.bindValue(QStringLiteral(":Czy2gaOdwrocona"), false);
-                q.bindValue(QStringLiteral(":opis"), zn.value(k));
-                wykonaj(q);
+                if (zn.contains(k))
+                    m->WstawZnaczenie(k, odwr, zn.value(k));
             }
         }
-        if (!db.commit())
-            blad(QStringLiteral("store: %1").arg(db.lastError().text()));
-        db.close();
+        m->ZatwierdzTransakcje();
+    } catch (const BladMagazynu &e) {
+        blad(QStringLiteral("store: %1").arg(e.tekst()));
     }
-    QSqlDatabase::removeDatabase(polaczenie);
 
     // rename() replaces the old store in one step: a reader sees either store whole.
     std::error_code ec;
     std::filesystem::rename(QFile::encodeName(tymczasowy).toStdString(), QFile::encodeName(cel).toStdString(), ec);
     if (ec)
         blad(QStringLiteral("cannot replace %1: %2").arg(cel, QString::fromStdString(ec.message())));
+    QDir(obok).removeRecursively();
 }
 
 void zapiszMiniatury(const QString &katalogProgramu)
@@ -261,25 +222,25 @@ void zapiszDodatki(const QString &katalogProgramu, const Zrodla &z, const TaliaB
 {
     const QString talia = katalogProgramu + QStringLiteral("/dodatki/talia_bursztyn");
     QDir().mkpath(talia);
-    zapiszPlik(talia + QStringLiteral("/talia.txt"),
+    zapiszPlik(talia + QLatin1Char('/') + QLatin1String(Dodatki::OpisTalii),
                windows1250(z.taliaPrzyklad.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
     for (int k = 1; k <= 24; ++k) {
-        const QString nn = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+        const QStringList pliki = Dodatki::PlikiKarty(k);
         const KartaBmp &kb = bursztyn.karty[k - 1];
-        zapiszPlik(talia + QStringLiteral("/%1_1 kopia.bmp").arg(nn), kb.obrazek800);
-        zapiszPlik(talia + QStringLiteral("/%1_2 kopia.bmp").arg(nn), kb.obrazek1024);
-        zapiszPlik(talia + QStringLiteral("/%1_3 kopia.bmp").arg(nn), kb.obrazekBig);
-        zapiszPlik(talia + QStringLiteral("/%1.bmp").arg(nn), kb.obrazekMaly);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[0], kb.obrazek800);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[1], kb.obrazek1024);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[2], kb.obrazekBig);
+        zapiszPlik(talia + QLatin1Char('/') + pliki[3], kb.obrazekMaly);
     }
-    zapiszPlik(talia + QStringLiteral("/koszulka.bmp"), bursztyn.koszulka);
+    zapiszPlik(talia + QLatin1Char('/') + QLatin1String(Dodatki::PlikKoszulki), bursztyn.koszulka);
 
     const QString stolik = katalogProgramu + QStringLiteral("/dodatki/stoliki_przyklad");
     QDir().mkpath(stolik);
     // No line end after the last name: the import would read an empty line as one more background.
-    zapiszPlik(stolik + QStringLiteral("/stoliki.txt"), windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
+    zapiszPlik(stolik + QLatin1Char('/') + QLatin1String(Dodatki::OpisTel), windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
     for (size_t k = 1; k <= stoliki.size(); ++k) {
-        zapiszPlik(stolik + QStringLiteral("/tlo_%1.bmp").arg(k), stoliki[k - 1].tlo);
-        zapiszPlik(stolik + QStringLiteral("/m_tlo_%1.bmp").arg(k), stoliki[k - 1].maleTlo);
+        zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikTla(int(k)), stoliki[k - 1].tlo);
+        zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikMalegoTla(int(k)), stoliki[k - 1].maleTlo);
     }
 }
 
@@ -316,11 +277,8 @@ void skopiujPomoc(const QString &katalogDanych, const QString &katalogProgramu, 
 
 QByteArray bajtyBmp(const QImage &obraz)
 {
-    QByteArray b;
-    QBuffer buf(&b);
-    buf.open(QIODevice::WriteOnly);
-    // RGB888 makes Qt write 24 bits per pixel, the depth the program's readers expect.
-    if (!obraz.convertToFormat(QImage::Format_RGB888).save(&buf, "BMP"))
+    const QByteArray b = BajtyBmp(obraz);
+    if (b.isEmpty())
         blad(QStringLiteral("BMP encoding failed"));
     return b;
 }
@@ -379,26 +337,26 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
         Zrodla z = wczytajZrodla(katalogDanych);
 
         for (const RunaKarty &r : std::as_const(z.runy)) {
-            sprawdzDlugosc(r.nazwaKarty, 50, "card name");
+            sprawdzDlugosc(r.nazwaKarty, Dodatki::DlugoscNazwyKarty, "card name");
             if (indeksRuny(r.runa) < 0)
                 z.ostrzezenia << QStringLiteral("unknown rune name \"%1\"; card %2 gets the glyph of its number")
                                      .arg(r.runa).arg(r.nrKarty);
         }
         std::vector<TaliaBmp> talie(size_t(z.talie.size()));
         for (int t = 0; t < z.talie.size(); ++t) {
-            sprawdzDlugosc(z.talie[t].nazwa, 50, "deck name");
+            sprawdzDlugosc(z.talie[t].nazwa, Dodatki::DlugoscNazwyKarty, "deck name");
             if (!stylTalii(z.talie[t].styl, talie[size_t(t)].styl))
                 blad(QStringLiteral("deck %1: unknown style \"%2\"").arg(z.talie[t].numer).arg(z.talie[t].styl));
         }
         for (const TloZrodlo &t : std::as_const(z.tla)) {
-            sprawdzDlugosc(t.nazwa, 30, "background name");
+            sprawdzDlugosc(t.nazwa, Dodatki::DlugoscNazwyTla, "background name");
             if (!znanyStylTla(t.styl))
                 blad(QStringLiteral("background %1: unknown style \"%2\"").arg(t.id).arg(t.styl));
         }
         for (const QString &n : std::as_const(z.taliaPrzyklad))
-            sprawdzDlugosc(n, 50, "sample deck entry");
+            sprawdzDlugosc(n, Dodatki::DlugoscNazwyKarty, "sample deck entry");
         for (const QString &n : std::as_const(z.stolikiPrzyklad))
-            sprawdzDlugosc(n, 30, "sample background name");
+            sprawdzDlugosc(n, Dodatki::DlugoscNazwyTla, "sample background name");
 
         TaliaBmp bursztyn;
         bursztyn.styl = StylTalii::Bursztyn;

@@ -18,7 +18,7 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu);
 // Contact sheets of everything generated, for looking the art over.
 int arkusz(const QString &katalogProgramu, const QString &plikPng);
 
-// 24-bit BMP file bytes.
+// 24-bit BMP file bytes; a picture that cannot be encoded stops the build.
 QByteArray bajtyBmp(const QImage &obraz);
 
 // Spread miniature for the settings window.
