@@ -82,7 +82,8 @@ QString obciazenie()
 }
 
 // One line of the table.
-struct Wiersz {
+struct Wiersz
+{
     QString nazwa;
     double wartosc;
     double podloga;
@@ -110,7 +111,8 @@ void drukujTabele()
         const double stosunek = w.wartosc / w.podloga;
         const bool ok = w.celWzgledny ? stosunek <= w.cel : w.wartosc <= w.cel;
         wszystko = wszystko && ok;
-        const QString cel = w.celWzgledny ? QStringLiteral("x %1").arg(w.cel) : QStringLiteral("%1 %2").arg(w.cel).arg(w.jednostka);
+        const QString cel =
+            w.celWzgledny ? QStringLiteral("x %1").arg(w.cel) : QStringLiteral("%1 %2").arg(w.cel).arg(w.jednostka);
         std::printf("%-54s %9.3f %-2s %9.3f %-2s %8.2f %10s %s\n", qPrintable(w.nazwa), w.wartosc,
                     qPrintable(w.jednostka), w.podloga, qPrintable(w.jednostka), stosunek, qPrintable(cel),
                     ok ? "OK" : "MISS");
@@ -122,10 +124,11 @@ void drukujTabele()
 
 // --------------------------------------------------------------- start-up
 
-struct Start {
-    double ms = 0;      // launch to first paint
-    double mainMs = 0;  // main() to first paint
-    double rssMb = 0;   // peak RSS at first paint
+struct Start
+{
+    double ms = 0;     // launch to first paint
+    double mainMs = 0; // main() to first paint
+    double rssMb = 0;  // peak RSS at first paint
 };
 
 Start uruchom(const QString &program)
@@ -138,7 +141,8 @@ Start uruchom(const QString &program)
     p.setProcessChannelMode(QProcess::SeparateChannels);
     p.start(program, {});
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        przerwij(QStringLiteral("%1 did not finish cleanly: %2").arg(program, QString::fromLocal8Bit(p.readAllStandardError())));
+        przerwij(QStringLiteral("%1 did not finish cleanly: %2")
+                     .arg(program, QString::fromLocal8Bit(p.readAllStandardError())));
     const QString wyjscie = QString::fromLocal8Bit(p.readAllStandardOutput());
     const qsizetype i = wyjscie.indexOf(QStringLiteral("POMIAR_STARTU "));
     if (i < 0)
@@ -168,11 +172,18 @@ void zmierzStart(const QString &lomi, const QString &gole, int n)
         msL << l.ms, mainL << l.mainMs, rssL << l.rssMb;
         msG << g.ms, mainG << g.mainMs, rssG << g.rssMb;
     }
-    dodaj({QStringLiteral("start: process start -> first paint (offscreen)"), mediana(msL), mediana(msG), QStringLiteral("ms"),
-           true, 1.3,
+    dodaj({QStringLiteral("start: process start -> first paint (offscreen)"), mediana(msL), mediana(msG),
+           QStringLiteral("ms"), true, 1.3,
            QStringLiteral("of which main() -> first paint: %1 ms (bare window %2 ms)")
-               .arg(mediana(mainL), 0, 'f', 1).arg(mediana(mainG), 0, 'f', 1)});
-    dodaj({QStringLiteral("start: peak RSS at first paint"), mediana(rssL), mediana(rssG), QStringLiteral("MB"), true, 1.5, {}});
+               .arg(mediana(mainL), 0, 'f', 1)
+               .arg(mediana(mainG), 0, 'f', 1)});
+    dodaj({QStringLiteral("start: peak RSS at first paint"),
+           mediana(rssL),
+           mediana(rssG),
+           QStringLiteral("MB"),
+           true,
+           1.5,
+           {}});
 }
 
 // --------------------------------------------------------------- in the program
@@ -204,8 +215,8 @@ void zmierzKarte(TForm1 &f, int szerokosc, int n)
         }
     }
     UstawSzerokoscEkranu(0);
-    dodaj({QStringLiteral("PokazKarte(p), screen %1 px (%2)").arg(szerokosc).arg(kolumna), mediana(czasy), mediana(podloga),
-           QStringLiteral("ms"), false, 0.5,
+    dodaj({QStringLiteral("PokazKarte(p), screen %1 px (%2)").arg(szerokosc).arg(kolumna), mediana(czasy),
+           mediana(podloga), QStringLiteral("ms"), false, 0.5,
            QStringLiteral("floor: QImage::fromData of the same BMP bytes; %1 calls").arg(czasy.size())});
 }
 
@@ -259,8 +270,9 @@ void zmierzInterpretacje(TForm1 &f, int n)
     }
     if (f.Memo1->toPlainText().size() < 100)
         przerwij(QStringLiteral("Interpretacja wrote nothing"));
-    dodaj({QStringLiteral("Interpretacja, spread 10 (11 cards)"), mediana(czasy), mediana(podloga), QStringLiteral("ms"), false,
-           5.0, QStringLiteral("floor: the same 21 lookups with plain QSqlQuery, no text area")});
+    dodaj({QStringLiteral("Interpretacja, spread 10 (11 cards)"), mediana(czasy), mediana(podloga),
+           QStringLiteral("ms"), false, 5.0,
+           QStringLiteral("floor: the same 21 lookups with plain QSqlQuery, no text area")});
 }
 
 void zmierzWydruk(TForm1 &f, int n)
@@ -395,8 +407,9 @@ void zmierzImport(const QString &folderProgramu, int n)
         importGoly(kopiaGola, QFileInfo(opis).absolutePath() + QLatin1Char('/'));
         podloga << terazMs() - t;
     }
-    dodaj({QStringLiteral("deck import, 24 cards (talia_bursztyn)"), mediana(czasy), mediana(podloga), QStringLiteral("ms"),
-           false, 500.0, QStringLiteral("floor: the same files stored with plain inserts in one transaction")});
+    dodaj({QStringLiteral("deck import, 24 cards (talia_bursztyn)"), mediana(czasy), mediana(podloga),
+           QStringLiteral("ms"), false, 500.0,
+           QStringLiteral("floor: the same files stored with plain inserts in one transaction")});
 }
 
 // Latency of posted events: a helper thread posts an event every few
@@ -406,7 +419,8 @@ class Odbiornik : public QObject
 {
 public:
     static inline const QEvent::Type Typ = QEvent::Type(QEvent::registerEventType());
-    struct Zdarzenie : QEvent {
+    struct Zdarzenie : QEvent
+    {
         explicit Zdarzenie(double t) : QEvent(Typ), wyslane(t) {}
         double wyslane;
     };
@@ -456,12 +470,19 @@ void zmierzOdpowiedz(TForm1 &f, int rozdania)
     }
     if (czasy.size() < 100)
         przerwij(QStringLiteral("too few events during the deal"));
-    const QString uwaga = QStringLiteral("%1 events posted during %2 deals of spread 10 (11 x Czekaj(0.5)); floor: an idle event loop")
-                              .arg(czasy.size()).arg(rozdania);
-    dodaj({QStringLiteral("deal: posted event latency, median"), mediana(czasy), mediana(podloga), QStringLiteral("ms"), false,
-           20.0, uwaga});
-    dodaj({QStringLiteral("deal: posted event latency, worst"), maksimum(czasy), maksimum(podloga), QStringLiteral("ms"), false,
-           20.0, {}});
+    const QString uwaga =
+        QStringLiteral("%1 events posted during %2 deals of spread 10 (11 x Czekaj(0.5)); floor: an idle event loop")
+            .arg(czasy.size())
+            .arg(rozdania);
+    dodaj({QStringLiteral("deal: posted event latency, median"), mediana(czasy), mediana(podloga), QStringLiteral("ms"),
+           false, 20.0, uwaga});
+    dodaj({QStringLiteral("deal: posted event latency, worst"),
+           maksimum(czasy),
+           maksimum(podloga),
+           QStringLiteral("ms"),
+           false,
+           20.0,
+           {}});
 }
 
 } // namespace

@@ -53,7 +53,8 @@ void Talia(const QString &plik, const QByteArray &bajty)
     if (ikonki.size() != 24)
         std::abort();
     for (const auto &i : ikonki)
-        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, opis.NazwyKart[i.NrKarty - 1], Dodatki::DlugoscNazwyKarty) || i.ObrazekMaly.isEmpty()) {
+        if (!OpisFuzz::TaSamaNazwa(i.NazwaKarty, opis.NazwyKart[i.NrKarty - 1], Dodatki::DlugoscNazwyKarty)
+            || i.ObrazekMaly.isEmpty()) {
             std::fprintf(stderr, "card %d stored as [%s], descriptor has [%s]\n", i.NrKarty,
                          i.NazwaKarty.toUtf8().toHex(' ').constData(),
                          opis.NazwyKart[i.NrKarty - 1].toUtf8().toHex(' ').constData());
@@ -81,7 +82,8 @@ void Stoliki(const QString &plik, const QByteArray &bajty)
     if (tla.size() != dodane)
         std::abort();
     for (int k = 0; k < tla.size(); ++k)
-        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, nazwy[k], Dodatki::DlugoscNazwyTla) || m.ObrazTla(tla[k].ID, true).isEmpty())
+        if (tla[k].ID != k + 1 || !OpisFuzz::TaSamaNazwa(tla[k].Nazwa, nazwy[k], Dodatki::DlugoscNazwyTla)
+            || m.ObrazTla(tla[k].ID, true).isEmpty())
             std::abort();
     OpisFuzz::Usun(m, "delete from tla where ID >= ?", 1);
 }

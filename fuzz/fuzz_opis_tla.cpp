@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QStringList nazwy = CzytajOpisTel(bajty);
     // A CR as the very last character is a CR LF cut short: a line end.
     const QString bezCr = tekst.endsWith(QLatin1Char('\r')) ? tekst.chopped(1) : tekst;
-    const qsizetype wierszy = bezCr.count(QLatin1Char('\n')) + (bezCr.isEmpty() || bezCr.endsWith(QLatin1Char('\n')) ? 0 : 1);
+    const qsizetype wierszy =
+        bezCr.count(QLatin1Char('\n')) + (bezCr.isEmpty() || bezCr.endsWith(QLatin1Char('\n')) ? 0 : 1);
     if (nazwy.size() != wierszy)
         OpisFuzz::Blad("wrong number of lines", tekst);
     // Checking every line of a 10,000-line input is slow and adds nothing.

@@ -33,13 +33,17 @@ bool TFormAnkieta::OtworzAnkiete()
 {
     const QFileInfo plik(Dokument);
     if (!plik.exists()) {
-        ZglosBladProgramu(this, QStringLiteral("Nie można otworzyć dokumentu \"ankieta.rtf\": "
-                                               "plik nie istnieje w folderze %1.").arg(plik.absolutePath()));
+        ZglosBladProgramu(this,
+                          QStringLiteral("Nie można otworzyć dokumentu \"ankieta.rtf\": "
+                                         "plik nie istnieje w folderze %1.")
+                              .arg(plik.absolutePath()));
         return false;
     }
     if (!OtworzDokumentPulpitu(QUrl::fromLocalFile(plik.absoluteFilePath()))) {
-        ZglosBladProgramu(this, QStringLiteral("Nie można otworzyć dokumentu \"%1\": "
-                                               "brak programu, który go otwiera.").arg(plik.absoluteFilePath()));
+        ZglosBladProgramu(this,
+                          QStringLiteral("Nie można otworzyć dokumentu \"%1\": "
+                                         "brak programu, który go otwiera.")
+                              .arg(plik.absoluteFilePath()));
         return false;
     }
     return true;

@@ -22,10 +22,7 @@ constexpr const char *Zmienna = "LOMI_PROBA_UZYTKOWNIKA";
 class Proba : public QObject
 {
 public:
-    explicit Proba(TProgram &p) : m_p(p), m_raport(qEnvironmentVariable(Zmienna))
-    {
-        qApp->installEventFilter(this);
-    }
+    explicit Proba(TProgram &p) : m_p(p), m_raport(qEnvironmentVariable(Zmienna)) { qApp->installEventFilter(this); }
 
     void Zapisz(const QString &wiersz)
     {
@@ -75,13 +72,14 @@ public:
         }
         Plik(QStringLiteral("zapis"), [&f] { f.ZapiszUklad(); });
         Plik(QStringLiteral("eksport"), [&f] { f.ZapiszDoTekstu(); });
-        ZOknem<TFUstawienia>([&f] { f.ZmienUstawienia(); }, [this](TFUstawienia *u) {
-            QComboBox *tla = u->DBLookupComboBox2;
-            if (tla->count() > 1)
-                tla->setCurrentIndex((tla->currentIndex() + 1) % tla->count());
-            Zapisz(QStringLiteral("tlo %1").arg(u->KluczTla()));
-            u->BitBtn1->click();
-        });
+        ZOknem<TFUstawienia>([&f] { f.ZmienUstawienia(); },
+                             [this](TFUstawienia *u) {
+                                 QComboBox *tla = u->DBLookupComboBox2;
+                                 if (tla->count() > 1)
+                                     tla->setCurrentIndex((tla->currentIndex() + 1) % tla->count());
+                                 Zapisz(QStringLiteral("tlo %1").arg(u->KluczTla()));
+                                 u->BitBtn1->click();
+                             });
         f.close();
         Zapisz(f.isVisible() ? QStringLiteral("okno zostalo") : QStringLiteral("zamkniete"));
     }

@@ -27,17 +27,34 @@ QImage obrazPowitalny(QSize rozmiar)
         p.drawLine(QPointF(x + x1, y0 + y1), QPointF(x + x2, y0 + y2));
     };
     // Fehu
-    linia(0, 0, 0, h); linia(0, 8, 16, 0); linia(0, 20, 16, 12); x += 44;
+    linia(0, 0, 0, h);
+    linia(0, 8, 16, 0);
+    linia(0, 20, 16, 12);
+    x += 44;
     // Uruz
-    linia(0, 0, 0, h); linia(0, 0, 18, 14); linia(18, 14, 18, h); x += 44;
+    linia(0, 0, 0, h);
+    linia(0, 0, 18, 14);
+    linia(18, 14, 18, h);
+    x += 44;
     // Ansuz
-    linia(0, 0, 0, h); linia(0, 0, 16, 10); linia(0, 12, 16, 22); x += 44;
+    linia(0, 0, 0, h);
+    linia(0, 0, 16, 10);
+    linia(0, 12, 16, 22);
+    x += 44;
     // Raidho
-    linia(0, 0, 0, h); linia(0, 0, 14, 8); linia(14, 8, 0, 20); linia(0, 20, 16, h); x += 44;
+    linia(0, 0, 0, h);
+    linia(0, 0, 14, 8);
+    linia(14, 8, 0, 20);
+    linia(0, 20, 16, h);
+    x += 44;
     // Kenaz
-    linia(12, 0, 0, h / 2.0); linia(0, h / 2.0, 12, h); x += 40;
+    linia(12, 0, 0, h / 2.0);
+    linia(0, h / 2.0, 12, h);
+    x += 40;
     // Gebo
-    linia(0, 0, 22, h); linia(22, 0, 0, h); x += 44;
+    linia(0, 0, 22, h);
+    linia(22, 0, 0, h);
+    x += 44;
     p.setPen(QColor(250, 240, 220));
     QFont f(QStringLiteral("Liberation Serif"));
     f.setPixelSize(34);
@@ -48,7 +65,9 @@ QImage obrazPowitalny(QSize rozmiar)
 }
 }
 
-TGauge::TGauge(QWidget *rodzic) : QWidget(rodzic) {}
+TGauge::TGauge(QWidget *rodzic) : QWidget(rodzic)
+{
+}
 
 void TGauge::UstawPostep(int wartosc)
 {

@@ -96,13 +96,12 @@ public:
     QWidget *Panel3 = nullptr;
 
     // --- commands (menu, toolbar) ---
-    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr,
-                *SpeedButton4 = nullptr, *SpeedButton5 = nullptr, *SpeedButton6 = nullptr,
-                *SpeedButton7 = nullptr, *SpeedButton8 = nullptr, *SpeedButton9 = nullptr,
-                *SpeedButton10 = nullptr, *SpeedButton11 = nullptr, *SpeedButton12 = nullptr;
-    QAction *Nowy1 = nullptr, *Wczytaj = nullptr, *Zapisz = nullptr, *ZapiszdoTxt1 = nullptr,
-            *Podglad = nullptr, *Drukuj = nullptr, *Wyjcie1 = nullptr, *Help2 = nullptr,
-            *About1 = nullptr, *Samouczek1 = nullptr, *Literatura1 = nullptr, *Ankieta1 = nullptr;
+    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr, *SpeedButton4 = nullptr,
+                *SpeedButton5 = nullptr, *SpeedButton6 = nullptr, *SpeedButton7 = nullptr, *SpeedButton8 = nullptr,
+                *SpeedButton9 = nullptr, *SpeedButton10 = nullptr, *SpeedButton11 = nullptr, *SpeedButton12 = nullptr;
+    QAction *Nowy1 = nullptr, *Wczytaj = nullptr, *Zapisz = nullptr, *ZapiszdoTxt1 = nullptr, *Podglad = nullptr,
+            *Drukuj = nullptr, *Wyjcie1 = nullptr, *Help2 = nullptr, *About1 = nullptr, *Samouczek1 = nullptr,
+            *Literatura1 = nullptr, *Ankieta1 = nullptr;
 
     void UstawPrzyciski(bool wlacz);
     void WypelnijUstawienia();
@@ -188,10 +187,10 @@ private:
     QSystemTrayIcon *m_tray = nullptr;
     TFPomoc *m_pomoc = nullptr;
     Qt::WindowStates m_stanPrzedMinimalizacja = Qt::WindowMaximized;
-    std::array<QPoint, LiczbaPozycjiStolu + 1> m_miejsca{}; // top-left corners of the card images
-    UlozenieNaStole m_ulozenie;          // the scale the spread is shown at
+    std::array<QPoint, LiczbaPozycjiStolu + 1> m_miejsca{};        // top-left corners of the card images
+    UlozenieNaStole m_ulozenie;                                    // the scale the spread is shown at
     std::array<QSize, LiczbaPozycjiStolu + 1> m_etykietyNaPelno{}; // number labels at full size
-    int m_numerPokazu = 0;               // a newer showing stops an older one
+    int m_numerPokazu = 0;                                         // a newer showing stops an older one
     bool m_konczy = false;
     bool m_pomalowane = false;
 };

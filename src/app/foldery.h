@@ -16,12 +16,22 @@
 // runs it, in the XDG folders, so that users of one computer do not share
 // settings and nobody needs to write under /usr.
 // The help documents that come with the program, in its folder "help".
-enum class DokumentPomocy { Pomoc, Samouczek, Literatura, Dodatki };
+enum class DokumentPomocy
+{
+    Pomoc,
+    Samouczek,
+    Literatura,
+    Dodatki
+};
 
 class FolderyProgramu
 {
 public:
-    enum class Tryb { Przenosny, Zainstalowany };
+    enum class Tryb
+    {
+        Przenosny,
+        Zainstalowany
+    };
 
     // Decides the mode from the executable's folder (without a trailing
     // separator). The user's folders follow $XDG_CONFIG_HOME,
@@ -42,7 +52,7 @@ public:
     // --- shipped, read only ---
     QString FolderPomocy() const; // with a trailing separator
     QString Dokument(DokumentPomocy dokument) const;
-    QString Miniatura(int nrUkladu) const;              // 1..16
+    QString Miniatura(int nrUkladu) const; // 1..16
     QString FolderDodatkow() const;
     QString Ankieta() const;
     QString FolderMagazynuWysylanego() const; // with a trailing separator
@@ -50,10 +60,10 @@ public:
 
     // --- the user's ---
     QString PlikUstawien() const;
-    QString FolderMagazynu() const; // the store the program opens, trailing separator
-    QString PlikTla() const;        // the background cache the settings window writes
+    QString FolderMagazynu() const;   // the store the program opens, trailing separator
+    QString PlikTla() const;          // the background cache the settings window writes
     QString PlikTlaDoOdczytu() const; // the user's cache, else the shipped default
-    QString FolderZapisu() const;   // start of the spread and text dialogs, trailing separator
+    QString FolderZapisu() const;     // start of the spread and text dialogs, trailing separator
 
     // The user's folders that must exist before anything is written there
     // (none in portable mode: the build makes them).

@@ -37,7 +37,8 @@ void rysuj(QPainter &p, Glif g, const QColor &kreska, const QColor &akcent)
         break;
     case Glif::Otworz: // a folder
         p.setBrush(QColor(238, 200, 100));
-        p.drawPolygon(QPolygonF({QPointF(2, 6), QPointF(9, 6), QPointF(11, 8), QPointF(21, 8), QPointF(21, 19), QPointF(2, 19)}));
+        p.drawPolygon(
+            QPolygonF({QPointF(2, 6), QPointF(9, 6), QPointF(11, 8), QPointF(21, 8), QPointF(21, 19), QPointF(2, 19)}));
         p.setBrush(QColor(250, 222, 140));
         p.drawPolygon(QPolygonF({QPointF(4, 11), QPointF(23, 11), QPointF(21, 19), QPointF(2, 19)}));
         break;

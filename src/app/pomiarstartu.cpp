@@ -30,7 +30,8 @@ double startProcesuMs()
     if (pola.size() < 20)
         return poczatekMain;
     const double ticki = pola.at(19).toDouble(); // field 22 counted from field 3
-    return ticki * 1e3 / double(sysconf(_SC_CLK_TCK)) - monotonicznyMs(CLOCK_BOOTTIME) + monotonicznyMs(CLOCK_MONOTONIC);
+    return ticki * 1e3 / double(sysconf(_SC_CLK_TCK)) - monotonicznyMs(CLOCK_BOOTTIME)
+        + monotonicznyMs(CLOCK_MONOTONIC);
 }
 
 long szczytRssKb()

@@ -99,8 +99,8 @@ void TFPowieksz::FormActivate()
     // table meanwhile has switched the shared column to the table's size.
     m_glowna.KolumnaObrazka = KolumnaObrazkaOpisu();
     Image1->UstawObraz(QImage()); // a failing lookup leaves no earlier card behind
-    Image1->UstawObraz(ObrazKarty(m_magazyn.ObrazekKarty(pozycja.NrKarty, m_glowna.AktualnaTalia, m_glowna.KolumnaObrazka),
-                                  OdwroconaWOpisie));
+    Image1->UstawObraz(ObrazKarty(
+        m_magazyn.ObrazekKarty(pozycja.NrKarty, m_glowna.AktualnaTalia, m_glowna.KolumnaObrazka), OdwroconaWOpisie));
 
     NazwaWOpisie = m_magazyn.NazwaKarty(pozycja.NrKarty);
     WypiszOpis();

@@ -28,9 +28,9 @@ public:
     QToolButton *SpeedButton1 = nullptr; // turn
     QToolButton *SpeedButton2 = nullptr; // close
 
-    void FormActivate();       // rebuilds picture and text for WybranaPozycja
-    void SpeedButton1Click();  // turn
-    void SpeedButton2Click();  // close
+    void FormActivate();      // rebuilds picture and text for WybranaPozycja
+    void SpeedButton1Click(); // turn
+    void SpeedButton2Click(); // close
 
     void setVisible(bool widoczne) override;
 

@@ -64,8 +64,8 @@ bool ZapiszCalosc(QIODevice &dev, const QByteArray &bajty, QString *blad)
     return true;
 }
 
-bool ZapiszBezpiecznie(const QString &sciezka, const std::function<bool(QIODevice &, QString *)> &pisz,
-                       QString *blad, TrybZapisu tryb)
+bool ZapiszBezpiecznie(const QString &sciezka, const std::function<bool(QIODevice &, QString *)> &pisz, QString *blad,
+                       TrybZapisu tryb)
 {
     const QFileInfo cel(sciezka);
     if (cel.exists() && !cel.isDir() && !cel.isFile())

@@ -4,7 +4,7 @@
 
 namespace {
 
-QString Wybrany(QFileDialog& dialog)
+QString Wybrany(QFileDialog &dialog)
 {
     if (dialog.exec() != QDialog::Accepted)
         return {};
@@ -12,8 +12,8 @@ QString Wybrany(QFileDialog& dialog)
 }
 
 // Qt's open dialog has no read-only check box, so nothing needs hiding.
-QString Otworz(QWidget* rodzic, const QString& filtr, const QString& folderStartowy,
-               const QString& proponowanaNazwa = {})
+QString Otworz(QWidget *rodzic, const QString &filtr, const QString &folderStartowy,
+               const QString &proponowanaNazwa = {})
 {
     QFileDialog dialog(rodzic);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -28,9 +28,8 @@ QString Otworz(QWidget* rodzic, const QString& filtr, const QString& folderStart
 
 } // namespace
 
-QString DialogWyboruPliku::PlikDoZapisu(QWidget* rodzic, const QString& filtr,
-                                        const QString& proponowanaNazwa, const QString& rozszerzenie,
-                                        const QString& folderStartowy)
+QString DialogWyboruPliku::PlikDoZapisu(QWidget *rodzic, const QString &filtr, const QString &proponowanaNazwa,
+                                        const QString &rozszerzenie, const QString &folderStartowy)
 {
     QFileDialog dialog(rodzic);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -43,13 +42,13 @@ QString DialogWyboruPliku::PlikDoZapisu(QWidget* rodzic, const QString& filtr,
     return Wybrany(dialog);
 }
 
-QString DialogWyboruPliku::PlikDoOdczytu(QWidget* rodzic, const QString& filtr,
-                                         const QString& proponowanaNazwa, const QString& folderStartowy)
+QString DialogWyboruPliku::PlikDoOdczytu(QWidget *rodzic, const QString &filtr, const QString &proponowanaNazwa,
+                                         const QString &folderStartowy)
 {
     return Otworz(rodzic, filtr, folderStartowy, proponowanaNazwa);
 }
 
-QString DialogWyboruPliku::DowolnyPlik(QWidget* rodzic, const QString& folderStartowy)
+QString DialogWyboruPliku::DowolnyPlik(QWidget *rodzic, const QString &folderStartowy)
 {
     return Otworz(rodzic, QString(), folderStartowy);
 }

@@ -4,8 +4,8 @@
 #include "app/UElementyStolu.h"
 #include "app/komunikaty.h"
 #include "files/eksporttekstu.h"
-#include "files/wyborpliku.h"
 #include "files/plikukladu.h"
+#include "files/wyborpliku.h"
 #include "settings/UUstawienia.h"
 #include "spread/katalog.h"
 #include "store/magazyn.h"
@@ -21,9 +21,8 @@ WyborPliku &TForm1::Wybor()
 
 void TForm1::ZapiszUklad()
 {
-    const QString sciezka = Wybor()
-                                .PlikDoZapisu(this, FiltrUkladow, NazwaPlikuUkladu, RozszerzenieUkladu,
-                                              Foldery().FolderZapisu());
+    const QString sciezka =
+        Wybor().PlikDoZapisu(this, FiltrUkladow, NazwaPlikuUkladu, RozszerzenieUkladu, Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     StanUkladu s;
@@ -37,8 +36,7 @@ void TForm1::ZapiszUklad()
 
 void TForm1::OtworzUklad()
 {
-    const QString sciezka = Wybor()
-                                .PlikDoOdczytu(this, FiltrUkladow, NazwaPlikuUkladu, Foldery().FolderZapisu());
+    const QString sciezka = Wybor().PlikDoOdczytu(this, FiltrUkladow, NazwaPlikuUkladu, Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     WczytajUklad(sciezka);
@@ -59,7 +57,7 @@ void TForm1::WczytajUklad(const QString &sciezka)
     AktualnaTalia = s.AktualnaTalia;
     AktualnyUklad = s.AktualnyUklad;
     ++m_numerPokazu; // a deal still showing its cards stops
-    UkryjRamki(); // the frames of an arrangement do not belong to this spread
+    UkryjRamki();    // the frames of an arrangement do not belong to this spread
     WyczyscStol(Obrazki, Etykiety);
     Memo1->clear();
     // The captions name what now lies on the table.
@@ -79,16 +77,14 @@ void TForm1::WczytajUklad(const QString &sciezka)
 
 void TForm1::ZapiszDoTekstu()
 {
-    const QString sciezka = Wybor()
-                                .PlikDoZapisu(this, FiltrTekstow, NazwaPlikuTekstu, RozszerzenieTekstu,
-                                              Foldery().FolderZapisu());
+    const QString sciezka =
+        Wybor().PlikDoZapisu(this, FiltrTekstow, NazwaPlikuTekstu, RozszerzenieTekstu, Foldery().FolderZapisu());
     if (sciezka.isEmpty())
         return;
     QString blad;
     try {
-        const QString tekst = TekstEksportu(AktualnyUklad, Pozycje,
-                                            [this](qint32 nr) { return m_magazyn->NazwaKarty(nr); },
-                                            Memo1->toPlainText());
+        const QString tekst = TekstEksportu(
+            AktualnyUklad, Pozycje, [this](qint32 nr) { return m_magazyn->NazwaKarty(nr); }, Memo1->toPlainText());
         if (ZapiszEksportDoPliku(sciezka, KodujCp1250(tekst), &blad))
             return;
     } catch (const BladMagazynu &e) {

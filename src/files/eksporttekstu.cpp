@@ -10,9 +10,8 @@ const QString KoniecLinii = QStringLiteral("\r\n");
 
 } // namespace
 
-QString TekstEksportu(int aktualnyUklad, const TablicaPozycji& pozycje,
-                      const std::function<QString(qint32 nrKarty)>& nazwaKarty,
-                      const QString& interpretacja)
+QString TekstEksportu(int aktualnyUklad, const TablicaPozycji &pozycje,
+                      const std::function<QString(qint32 nrKarty)> &nazwaKarty, const QString &interpretacja)
 {
     QString t;
     t += KoniecLinii;
@@ -22,8 +21,7 @@ QString TekstEksportu(int aktualnyUklad, const TablicaPozycji& pozycje,
     // LiczbaKart is -1 with no spread on the table, so no position line then.
     const int n = qMin(LiczbaKart(aktualnyUklad), int(pozycje.size()) - 1);
     for (int p = 1; p <= n; ++p) {
-        t += QStringLiteral("   Karta ") + QString::number(p) + QStringLiteral(" : ")
-             + nazwaKarty(pozycje[p].NrKarty);
+        t += QStringLiteral("   Karta ") + QString::number(p) + QStringLiteral(" : ") + nazwaKarty(pozycje[p].NrKarty);
         if (pozycje[p].Odwrocona)
             t += QStringLiteral("  (Odwr.)");
         t += KoniecLinii;
@@ -39,7 +37,7 @@ QString TekstEksportu(int aktualnyUklad, const TablicaPozycji& pozycje,
     return t;
 }
 
-QByteArray KodujCp1250(const QString& tekst)
+QByteArray KodujCp1250(const QString &tekst)
 {
     QStringEncoder koder("windows-1250");
     if (!koder.isValid()) {
@@ -74,12 +72,12 @@ QByteArray KodujCp1250(const QString& tekst)
     return wynik;
 }
 
-bool ZapiszEksportDo(QIODevice& dev, const QByteArray& bajty, QString* blad)
+bool ZapiszEksportDo(QIODevice &dev, const QByteArray &bajty, QString *blad)
 {
     return ZapiszCalosc(dev, bajty, blad);
 }
 
-bool ZapiszEksportDoPliku(const QString& sciezka, const QByteArray& bajty, QString* blad)
+bool ZapiszEksportDoPliku(const QString &sciezka, const QByteArray &bajty, QString *blad)
 {
     return ZapiszBezpiecznie(sciezka, bajty, blad, TrybZapisu::PodmianaLubWMiejscu);
 }

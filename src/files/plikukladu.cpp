@@ -7,7 +7,7 @@
 
 namespace {
 
-void UstawBlad(QString* blad, const QString& tekst)
+void UstawBlad(QString *blad, const QString &tekst)
 {
     if (blad)
         *blad = tekst;
@@ -15,10 +15,10 @@ void UstawBlad(QString* blad, const QString& tekst)
 
 } // namespace
 
-bool ZapiszUkladDo(QIODevice& dev, const StanUkladu& s, QString* blad)
+bool ZapiszUkladDo(QIODevice &dev, const StanUkladu &s, QString *blad)
 {
     QByteArray bajty(RozmiarPlikuUkladu, '\0');
-    char* w = bajty.data();
+    char *w = bajty.data();
     auto dopisz = [&w](qint32 wartosc) {
         qToLittleEndian(wartosc, w);
         w += 4;
@@ -34,7 +34,7 @@ bool ZapiszUkladDo(QIODevice& dev, const StanUkladu& s, QString* blad)
     return ZapiszCalosc(dev, bajty, blad);
 }
 
-bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
+bool WczytajUkladZ(QIODevice &dev, StanUkladu &s, QString *blad)
 {
     // Only the first 128 bytes matter; reading no further also keeps an endless
     // device such as /dev/zero from hanging the load.
@@ -51,7 +51,7 @@ bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
         return false;
     }
 
-    const char* r = bajty.constData();
+    const char *r = bajty.constData();
     auto wartosc = [&r]() {
         const qint32 v = qFromLittleEndian<qint32>(r);
         r += 4;
@@ -68,14 +68,14 @@ bool WczytajUkladZ(QIODevice& dev, StanUkladu& s, QString* blad)
     return true;
 }
 
-bool ZapiszUkladDoPliku(const QString& sciezka, const StanUkladu& s, QString* blad)
+bool ZapiszUkladDoPliku(const QString &sciezka, const StanUkladu &s, QString *blad)
 {
     return ZapiszBezpiecznie(
-        sciezka, [&s](QIODevice& dev, QString* b) { return ZapiszUkladDo(dev, s, b); }, blad,
+        sciezka, [&s](QIODevice &dev, QString *b) { return ZapiszUkladDo(dev, s, b); }, blad,
         TrybZapisu::PodmianaLubWMiejscu);
 }
 
-bool WczytajUkladZPliku(const QString& sciezka, StanUkladu& s, QString* blad)
+bool WczytajUkladZPliku(const QString &sciezka, StanUkladu &s, QString *blad)
 {
     // A pipe, a device or a folder is no spread file; a pipe is not even
     // opened, as that would wait for a writer for ever.
@@ -93,7 +93,7 @@ bool WczytajUkladZPliku(const QString& sciezka, StanUkladu& s, QString* blad)
     return WczytajUkladZ(plik, s, blad);
 }
 
-QString SciezkaZArgumentow(const QStringList& argumenty)
+QString SciezkaZArgumentow(const QStringList &argumenty)
 {
     if (argumenty.isEmpty())
         return {};

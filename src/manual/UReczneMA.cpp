@@ -22,10 +22,10 @@
 namespace {
 
 // Captions of the card buttons until a deck is loaded.
-const char *const NazwyRun[LiczbaKartTalii] = {"&Fehu",   "&Uruz",   "&Thurisaz", "&Ansus",  "&Raidho", "&Kenaz",
-                                  "&Gebo",   "&Wunijo", "&Hagalaz",  "&Nauthiz", "&Isa",   "&Jera",
-                                  "&Eihwaz", "&Perthro", "Elha&z",   "&Sowilo", "Tiwa&z", "&Berkano",
-                                  "E&hwaz",  "&Mannaz", "&Laguz",    "In&gwaz", "&Dagaz", "&Othala"};
+const char *const NazwyRun[LiczbaKartTalii] = {"&Fehu",   "&Uruz",    "&Thurisaz", "&Ansus",   "&Raidho", "&Kenaz",
+                                               "&Gebo",   "&Wunijo",  "&Hagalaz",  "&Nauthiz", "&Isa",    "&Jera",
+                                               "&Eihwaz", "&Perthro", "Elha&z",    "&Sowilo",  "Tiwa&z",  "&Berkano",
+                                               "E&hwaz",  "&Mannaz",  "&Laguz",    "In&gwaz",  "&Dagaz",  "&Othala"};
 
 // A card icon is a strip of two squares: the left one for an enabled button,
 // the right one for a card already on the table. A strip too narrow to split

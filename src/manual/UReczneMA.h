@@ -33,8 +33,8 @@ public:
     QPushButton *OK = nullptr;
     QPushButton *Anuluj = nullptr;
     QMenu *PopupMenu1 = nullptr;
-    QAction *Prosta1 = nullptr;     // "&Prosta" of PopupMenu1
-    QAction *Odwrocona1 = nullptr;  // "&Odwrócona" of PopupMenu1
+    QAction *Prosta1 = nullptr;    // "&Prosta" of PopupMenu1
+    QAction *Odwrocona1 = nullptr; // "&Odwrócona" of PopupMenu1
 
     // The handlers, public so the main window's flow can be followed in tests.
     void FormActivate();

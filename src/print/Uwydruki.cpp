@@ -62,15 +62,16 @@ int TFWydruki::Drukuj(QPrinter &naDrukarce)
     if (naDrukarce.printRange() == QPrinter::PageRange && naDrukarce.fromPage() > 0) {
         const int wszystkie = PoliczStrony(naDrukarce, QuickRep1);
         if (naDrukarce.fromPage() > wszystkie)
-            throw std::runtime_error(
-                QStringLiteral("Wydruk ma stron: %1; nie ma strony %2.").arg(wszystkie).arg(naDrukarce.fromPage())
-                    .toStdString());
+            throw std::runtime_error(QStringLiteral("Wydruk ma stron: %1; nie ma strony %2.")
+                                         .arg(wszystkie)
+                                         .arg(naDrukarce.fromPage())
+                                         .toStdString());
     }
     const int strony = DrukujRaport(naDrukarce, QuickRep1);
     // A printer that cannot start must not pass for a finished printout.
     if (strony == 0) {
-        const QString cel = naDrukarce.outputFileName().isEmpty() ? naDrukarce.printerName()
-                                                                  : naDrukarce.outputFileName();
+        const QString cel =
+            naDrukarce.outputFileName().isEmpty() ? naDrukarce.printerName() : naDrukarce.outputFileName();
         throw std::runtime_error(QStringLiteral("Nie można rozpocząć wydruku: %1").arg(cel).toStdString());
     }
     return strony;

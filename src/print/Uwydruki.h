@@ -10,7 +10,8 @@
 
 // The printout window: never shown, it only holds the report of the last
 // print preparation and prints or previews it.
-class TFWydruki : public QWidget {
+class TFWydruki : public QWidget
+{
     Q_OBJECT
 public:
     explicit TFWydruki(QWidget *rodzic = nullptr);

@@ -23,10 +23,11 @@ QFont CzcionkaArial(double punkty, bool gruba = false)
 }
 
 // Geometry of the page on one printer, in device pixels.
-struct Strona {
-    double u = 1;              // device pixels per layout unit
-    double wysokosc = 0;       // printable height (inside the margins)
-    double stopka = 0;         // top of the footer band
+struct Strona
+{
+    double u = 1;        // device pixels per layout unit
+    double wysokosc = 0; // printable height (inside the margins)
+    double stopka = 0;   // top of the footer band
 
     explicit Strona(QPrinter &drukarka)
     {
@@ -42,7 +43,8 @@ struct Strona {
 };
 
 // A slice of the document, in document coordinates, that goes on one page.
-struct Kawalek {
+struct Kawalek
+{
     double od = 0;
     double doo = 0;
 };
@@ -61,12 +63,13 @@ void UlozNa(QTextDocument &doc, QPrinter &drukarka)
 }
 
 // One laid-out line of the interpretation, in document coordinates.
-struct Wiersz {
+struct Wiersz
+{
     double gora = 0;
     double dol = 0;
-    bool gruby = false;      // part of a position heading
-    bool samotny = false;    // the only line of its paragraph (a card name under a heading)
-    bool pusty = false;      // blank
+    bool gruby = false;   // part of a position heading
+    bool samotny = false; // the only line of its paragraph (a card name under a heading)
+    bool pusty = false;   // blank
 };
 
 bool GrubyOd(const QTextBlock &blok, int pozycja)
@@ -142,8 +145,7 @@ void RysujPasmoTytulu(QPainter &p, const Raport &r, const Strona &s)
     const double u = s.u;
     p.setPen(Qt::black);
     p.setFont(CzcionkaArial(14, true));
-    p.drawText(QRectF(0, 0, SzerokoscPasma * u, 15 * u), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-               r.tytul);
+    p.drawText(QRectF(0, 0, SzerokoscPasma * u, 15 * u), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, r.tytul);
 
     const auto &e = r.elementy;
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -162,7 +164,8 @@ void RysujPasmoTytulu(QPainter &p, const Raport &r, const Strona &s)
             // Each laid-out line on its own: the label was wrapped as measured.
             const QStringList wiersze = et->wiersze.isEmpty() ? QStringList{et->tekst} : et->wiersze;
             const double h = wiersze.size() > 1 ? et->obszar.height() / wiersze.size() : WysokoscWiersza(et->punkty);
-            const QPointF gora = et->obszar.isNull() && et->wiersze.isEmpty() ? QPointF(et->miejsce) : et->obszar.topLeft();
+            const QPointF gora =
+                et->obszar.isNull() && et->wiersze.isEmpty() ? QPointF(et->miejsce) : et->obszar.topLeft();
             for (int i = 0; i < wiersze.size(); ++i)
                 p.drawText(QRectF(gora.x() * u, (gora.y() + i * h) * u, SzerokoscPasma * u, h * u), flagi,
                            wiersze.at(i));
@@ -217,8 +220,8 @@ QString StopkaWydruku(const QString &tytulTalii)
 
 void UstawStrone(QPrinter &drukarka)
 {
-    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    drukarka.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                       QPageLayout::Millimeter));
 }
 
 void PrzygotujRaport(Raport &r, const DaneWydruku &dane, QPrinter &drukarka)
@@ -226,7 +229,8 @@ void PrzygotujRaport(Raport &r, const DaneWydruku &dane, QPrinter &drukarka)
     UstawStrone(drukarka);
     r.elementy = UstawWydruk(dane.uklad, dane.nazwyKart);
     for (int p = 0; p < 16; ++p)
-        r.obrazy[size_t(p)] = (p >= 1 && r.elementy.ObrazyWydruku[size_t(p)].widoczny) ? dane.obrazy[size_t(p)] : QImage();
+        r.obrazy[size_t(p)] =
+            (p >= 1 && r.elementy.ObrazyWydruku[size_t(p)].widoczny) ? dane.obrazy[size_t(p)] : QImage();
     r.stopka = StopkaWydruku(dane.tytulTalii);
     r.tytul = TytulWydruku(dane.uklad);
     if (!r.tekst) {

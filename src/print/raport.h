@@ -12,22 +12,24 @@ class QTextDocument;
 // The printout of one spread: a title band on page 1 (title, card pictures,
 // names, numbers), the interpretation flowing over the pages, a footer on
 // every page. No band report engine is packaged, so it is laid out by hand.
-struct Raport {
-    QString tytul;                    // "Rozkład "name""
-    std::array<QImage, 16> obrazy;    // card pictures, positions 1..15
+struct Raport
+{
+    QString tytul;                 // "Rozkład "name""
+    std::array<QImage, 16> obrazy; // card pictures, positions 1..15
     ElementyWydruku elementy;
-    QString stopka;                   // product and deck line
-    QString znakStron;                // "/ N"
-    QTextDocument *tekst = nullptr;   // the interpretation with bold titles; not owned
+    QString stopka;                 // product and deck line
+    QString znakStron;              // "/ N"
+    QTextDocument *tekst = nullptr; // the interpretation with bold titles; not owned
 };
 
 // What the main window hands over for one printout.
-struct DaneWydruku {
-    int uklad = 0;                          // spread number 1..16
-    std::array<QString, 16> nazwyKart;      // display names, positions 1..15
-    std::array<QImage, 16> obrazy;          // pictures as they print (reversed ones already turned)
-    QString tytulTalii;                     // deck title, empty for an imported deck
-    QString interpretacja;                  // the interpretation text as it stands
+struct DaneWydruku
+{
+    int uklad = 0;                     // spread number 1..16
+    std::array<QString, 16> nazwyKart; // display names, positions 1..15
+    std::array<QImage, 16> obrazy;     // pictures as they print (reversed ones already turned)
+    QString tytulTalii;                // deck title, empty for an imported deck
+    QString interpretacja;             // the interpretation text as it stands
 };
 
 QString TytulWydruku(int uklad);

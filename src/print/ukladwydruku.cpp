@@ -29,13 +29,22 @@ const std::vector<std::vector<QPoint>> MiejscaUkladow = {
     /*  7 */ {{188, 105}, {284, 20}, {284, 105}, {284, 192}, {92, 20}, {92, 105}, {92, 192}},
     /*  8 */ {{188, 70}, {132, 20}, {244, 20}, {40, 155}, {188, 155}, {316, 155}},
     /*  9 */ {{44, 91}, {116, 20}, {180, 91}, {244, 20}, {308, 91}, {116, 162}},
-    /* 10 */ {{188, 203}, {83, 120}, {240, 62}, {136, 62}, {188, 22}, {130, 203}, {348, 203}, {188, 120},
-              {28, 203}, {294, 120}, {247, 203}},
+    /* 10 */
+    {{188, 203},
+     {83, 120},
+     {240, 62},
+     {136, 62},
+     {188, 22},
+     {130, 203},
+     {348, 203},
+     {188, 120},
+     {28, 203},
+     {294, 120},
+     {247, 203}},
     /* 11 */ {{188, 22}, {136, 57}, {240, 57}, {188, 107}, {293, 107}, {108, 193}, {188, 193}},
     /* 12 */ {{48, 129}, {48, 42}, {291, 42}, {168, 20}, {104, 87}, {232, 87}, {291, 129}},
     /* 13 */ {{145, 25}, {15, 25}, {80, 85}, {210, 85}, {275, 25}, {15, 145}, {275, 145}, {80, 205}, {210, 205}},
-    /* 14 */ {{192, 34}, {128, 34}, {128, 119}, {128, 205}, {192, 119}, {192, 205}, {256, 34}, {256, 119},
-              {256, 205}},
+    /* 14 */ {{192, 34}, {128, 34}, {128, 119}, {128, 205}, {192, 119}, {192, 205}, {256, 34}, {256, 119}, {256, 205}},
     /* 15 */ {{190, 205}},
     // "Los człowieczy" has no printed places of its own: its three cards stand
     // in one row across the middle of the band, position 1 on the right as on
@@ -227,8 +236,7 @@ void UlozNazwy(ElementyWydruku &e, int liczba, int n)
             const double punkty = 4;
             const double h = WysokoscWiersza(punkty);
             const double w = qMax(0.0, szerokosc(m.x(), m.y() + h6 - h, m.y() + h6, p));
-            const QString krotki =
-                Miara(punkty, false).elidedText(nazwa.tekst, Qt::ElideRight, w * PikseleNaJednostke);
+            const QString krotki = Miara(punkty, false).elidedText(nazwa.tekst, Qt::ElideRight, w * PikseleNaJednostke);
             nazwa.wiersze = QStringList{krotki};
             nazwa.punkty = punkty;
             nazwa.obszar = QRectF(m.x(), m.y() + h6 - h, SzerokoscTekstu(krotki, punkty), h);

@@ -1,7 +1,7 @@
 #include "settings/UUstawienia.h"
 
-#include "app/Uglowna.h"
 #include "app/UElementyStolu.h"
+#include "app/Uglowna.h"
 #include "app/ikony.h"
 #include "app/komunikaty.h"
 #include "disk/zapisbezpieczny.h"
@@ -77,8 +77,8 @@ void PokazObraz(QLabel *podglad, const QByteArray &bajty)
 } // namespace
 
 TFUstawienia::TFUstawienia(TForm1 &glowna, MagazynKart &magazyn, WyborPliku &wybor, QWidget *rodzic)
-    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_glowna(glowna), m_magazyn(magazyn), m_wybor(wybor)
+    : QDialog(rodzic, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_glowna(glowna), m_magazyn(magazyn),
+      m_wybor(wybor)
 {
     ZbudujOkno();
     OdswiezTalie();

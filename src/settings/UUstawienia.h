@@ -20,14 +20,14 @@ public:
     TFUstawienia(TForm1 &glowna, MagazynKart &magazyn, WyborPliku &wybor, QWidget *rodzic = nullptr);
 
     // --- live reads ---
-    int KluczTalii() const;            // deck number of the deck list (the number handed in when not listed)
-    QString TekstTalii() const;        // deck name shown by the deck list; empty when none
-    int KluczTla() const;              // background ID of the background list
-    int IndeksUkladu() const;          // ComboBox2 item index; -1 when none
-    QString NazwaUkladu(int n) const;  // item n - 1 of ComboBox2; empty outside 1..16
+    int KluczTalii() const;              // deck number of the deck list (the number handed in when not listed)
+    QString TekstTalii() const;          // deck name shown by the deck list; empty when none
+    int KluczTla() const;                // background ID of the background list
+    int IndeksUkladu() const;            // ComboBox2 item index; -1 when none
+    QString NazwaUkladu(int n) const;    // item n - 1 of ComboBox2; empty outside 1..16
     QString TytulTalii(int talia) const; // item talia - 1 of ComboBox1; empty outside 1..4
-    int IndeksUlozenia() const;        // RGUlozenie: 0 random, 1 by hand
-    int IndeksMinimalizacji() const;   // RGmini: 0 notification area, 1 taskbar
+    int IndeksUlozenia() const;          // RGUlozenie: 0 random, 1 by hand
+    int IndeksMinimalizacji() const;     // RGmini: 0 notification area, 1 taskbar
 
     // --- filling from the main window's settings ---
     void UstawKluczTalii(int talia);
@@ -52,10 +52,10 @@ public:
     QLabel *DBImage1 = nullptr;
     QLabel *ImgUklad = nullptr;
     QLabel *DBImage2 = nullptr;
-    QPushButton *BitBtn3 = nullptr;   // "Stoliki"
+    QPushButton *BitBtn3 = nullptr;    // "Stoliki"
     QPushButton *BitBtnload = nullptr; // "Karty"
-    QPushButton *BitBtn1 = nullptr;   // "OK"
-    QPushButton *BitBtn2 = nullptr;   // "Anuluj"
+    QPushButton *BitBtn1 = nullptr;    // "OK"
+    QPushButton *BitBtn2 = nullptr;    // "Anuluj"
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -63,10 +63,10 @@ protected:
 
 private:
     void ZbudujOkno();
-    void BitBtn1Click();                 // OK
+    void BitBtn1Click(); // OK
     void DBLookupComboBox1Change(int indeks);
     void DBLookupComboBox2Change(int indeks);
-    void WczytajMiniature();             // ImgUklad from the selected spread
+    void WczytajMiniature(); // ImgUklad from the selected spread
     void PokazKoszulke();
     void PokazMaleTlo();
     QString FolderDodatkow() const;

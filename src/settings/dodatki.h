@@ -28,7 +28,13 @@ inline QStringList PlikiKarty(int k)
 // A background add-on: its descriptor and, for its line k (from 1), the
 // background and its miniature.
 inline constexpr const char *OpisTel = "stoliki.txt";
-inline QString PlikTla(int k) { return QStringLiteral("tlo_%1.bmp").arg(k); }
-inline QString PlikMalegoTla(int k) { return QStringLiteral("m_tlo_%1.bmp").arg(k); }
+inline QString PlikTla(int k)
+{
+    return QStringLiteral("tlo_%1.bmp").arg(k);
+}
+inline QString PlikMalegoTla(int k)
+{
+    return QStringLiteral("m_tlo_%1.bmp").arg(k);
+}
 
 }

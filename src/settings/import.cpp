@@ -16,8 +16,8 @@ QString Podpowiedz(const QString &pierwszy, const QString &stronaPomocy)
 {
     const QString strona = QDir::toNativeSeparators(stronaPomocy);
     return pierwszy + QStringLiteral("\n\r")
-           + QStringLiteral("Jeżeli nie posiadasz takiego pliku, możesz go znaleźć na stronie:") + QStringLiteral("\n\r")
-           + QStringLiteral("w pliku pomocy: ") + strona;
+        + QStringLiteral("Jeżeli nie posiadasz takiego pliku, możesz go znaleźć na stronie:") + QStringLiteral("\n\r")
+        + QStringLiteral("w pliku pomocy: ") + strona;
 }
 
 // A name as it goes into the store, cut to the field's length. The cut never
@@ -242,8 +242,9 @@ bool ImportujTlaZ(MagazynKart &magazyn, const QString &plikOpisu, int *dodane, Q
                                : e.szczegoly;
     } catch (const BladMagazynu &e) {
         if (szczegoly)
-            *szczegoly = k > 0 ? QStringLiteral("Wiersz %1 pliku %2\n%3").arg(k).arg(Sciezka(plikOpisu), BladMagazynuTekst(e))
-                               : BladMagazynuTekst(e);
+            *szczegoly = k > 0
+                ? QStringLiteral("Wiersz %1 pliku %2\n%3").arg(k).arg(Sciezka(plikOpisu), BladMagazynuTekst(e))
+                : BladMagazynuTekst(e);
     }
     if (wTransakcji)
         magazyn.WycofajTransakcje();

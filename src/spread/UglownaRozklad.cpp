@@ -33,8 +33,8 @@ void TForm1::PokazKarte(int p)
         return;
     KolumnaObrazka = KolumnaObrazkaStolu(SzerokoscEkranu());
     // A card number the deck lacks, or bytes that are no picture, show nothing.
-    Obrazki[p]->UstawObraz(ObrazKarty(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka),
-                                      Pozycje[p].Odwrocona));
+    Obrazki[p]->UstawObraz(
+        ObrazKarty(m_magazyn->ObrazekKarty(Pozycje[p].NrKarty, AktualnaTalia, KolumnaObrazka), Pozycje[p].Odwrocona));
     Obrazki[p]->setEnabled(true);
     Obrazki[p]->raise();
     Etykiety[p]->raise();

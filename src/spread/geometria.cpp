@@ -70,13 +70,13 @@ constexpr int MarginesStolu = 10;
 bool wSrodku(const QRect &stol, const QRect &r)
 {
     return r.x() >= stol.x() && r.y() >= stol.y() && r.x() + r.width() <= stol.x() + stol.width()
-           && r.y() + r.height() <= stol.y() + stol.height();
+        && r.y() + r.height() <= stol.y() + stol.height();
 }
 
 bool zachodza(const QRect &a, const QRect &b)
 {
     return a.x() < b.x() + b.width() && b.x() < a.x() + a.width() && a.y() < b.y() + b.height()
-           && b.y() < a.y() + a.height();
+        && b.y() < a.y() + a.height();
 }
 
 // Every card and its number inside the table, no card on another.
@@ -145,7 +145,8 @@ UlozenieNaStole UlozNaStole(int n, int aktualnyUklad, QRect stol, int szerokoscE
                                    std::max(double(stol.y() + m), stol.y() + stol.height() - m - skala * wys));
     const QPoint poczatek(ZaokraglijR(lewy), ZaokraglijR(gora));
     for (int p = 1; p <= liczba; ++p)
-        lewyGorny[p] = poczatek + QPoint(ZaokraglijR(skala * (wzor[p].x() - x0)), ZaokraglijR(skala * (wzor[p].y() - y0)));
+        lewyGorny[p] =
+            poczatek + QPoint(ZaokraglijR(skala * (wzor[p].x() - x0)), ZaokraglijR(skala * (wzor[p].y() - y0)));
 
     u.skala = skala;
     u.karta = WSkali(u.karta, skala);

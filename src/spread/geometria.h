@@ -31,7 +31,8 @@ constexpr int WysokoscEtykietyStolu = 19;
 QSize WSkali(QSize rozmiar, double skala);
 
 // How the spread lies on the table once it is kept in sight.
-struct UlozenieNaStole {
+struct UlozenieNaStole
+{
     double skala = 1.0;          // 1: exactly as computed; below 1: shrunk to fit
     QSize karta;                 // card picture and frame
     QPoint przesuniecieEtykiety; // of a number label from its card's corner

@@ -33,8 +33,8 @@ QString Interpretacja(int n, const std::array<QString, LiczbaPozycjiStolu + 1> &
 
         if (k == 1 && n != UkladJednejKarty) {
             // The first position has a fixed title and no heading of its own.
-            const QString tytul = n == UkladLosu ? QStringLiteral("[1] Przeszłość: ")
-                                                 : QStringLiteral("[1] Sygnifikator: ");
+            const QString tytul =
+                n == UkladLosu ? QStringLiteral("[1] Przeszłość: ") : QStringLiteral("[1] Sygnifikator: ");
             dodaj(tytul + nazwa + KoniecWiersza);
         } else {
             const std::optional<QString> naglowek = z.naglowek ? z.naglowek(n, k) : std::nullopt;

@@ -8,7 +8,8 @@
 #include <optional>
 
 // Where the interpretation takes its texts from (the card store, in the program).
-struct ZrodlaInterpretacji {
+struct ZrodlaInterpretacji
+{
     // Heading of position k of spread n; nullopt when the store holds none.
     std::function<std::optional<QString>(int n, int k)> naglowek;
     // Meaning of the card lying at position k, in its orientation; empty when none.

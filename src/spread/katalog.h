@@ -17,7 +17,8 @@ QString NazwaUkladu(int n);
 QStringList NazwyUkladow();
 
 // Layout constants of one position on the table: top T and left L in pixels.
-struct StalaPozycji {
+struct StalaPozycji
+{
     int T;
     int L;
 };

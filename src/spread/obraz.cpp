@@ -11,7 +11,7 @@ namespace {
 bool WGranicach(qint64 szerokosc, qint64 wysokosc)
 {
     return szerokosc > 0 && wysokosc > 0 && szerokosc <= NajwiekszyBokObrazu && wysokosc <= NajwiekszyBokObrazu
-           && szerokosc * wysokosc <= NajwiecejPikseliObrazu;
+        && szerokosc * wysokosc <= NajwiecejPikseliObrazu;
 }
 
 quint32 U32(const QByteArray &b, int i)
@@ -90,9 +90,7 @@ QImage ObrazZBajtow(const QByteArray &bajty)
     // A palette shorter than its pixels' indices (a damaged header) is filled
     // up with black, so that every index names a colour: parts of Qt read
     // the palette by index unchecked.
-    const int kolorow = obraz.format() == QImage::Format_Indexed8 ? 256
-                        : obraz.depth() == 1                    ? 2
-                                                                : 0;
+    const int kolorow = obraz.format() == QImage::Format_Indexed8 ? 256 : obraz.depth() == 1 ? 2 : 0;
     if (obraz.colorCount() < kolorow) {
         QList<QRgb> paleta = obraz.colorTable();
         paleta.resize(kolorow, qRgb(0, 0, 0));

@@ -33,8 +33,8 @@ void UlozDokument(QTextDocument &doc)
 QFont CzcionkaWydruku()
 {
     QFont czcionka(QStringLiteral("Times New Roman"));
-    czcionka.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                          QStringLiteral("serif")});
+    czcionka.setFamilies(
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"), QStringLiteral("serif")});
     czcionka.setStyleHint(QFont::Serif);
     czcionka.setPointSize(11);
     return czcionka;

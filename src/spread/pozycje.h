@@ -5,7 +5,8 @@
 // One position of the table: which card lies there and whether it lies reversed.
 // NrKarty is -1 while a draw fills the positions or after a cancelled manual
 // arrangement, 0 before any spread has been dealt.
-struct TPozycja {
+struct TPozycja
+{
     qint32 NrKarty = 0;
     bool Odwrocona = false;
 };

@@ -40,24 +40,25 @@ std::unique_ptr<MagazynKart> MagazynKart::Otworz(const QString &folderDanych, QS
         return zglos(m->m_baza.lastError().text());
 
     const QSqlDatabase &b = m->m_baza;
-    m->Query1 = Zapytanie(b, {"Select obrazek800,obrazek1024, obrazekBig from kartygraf where NrKarty=:Nrkarty",
-                              "And Numertalii=:Talia"});
-    m->Query2 = Zapytanie(b, {"SELECT opis FROM pary WHERE", "NrPierwszej=:Pierwsza AND ",
-                              "Czy1wszaOdwrocona=:Czy1Odwr AND ", "NrDrugiej=:Druga AND",
-                              " Czy2gaOdwrocona=:Czy2Odwr"});
+    m->Query1 = Zapytanie(
+        b,
+        {"Select obrazek800,obrazek1024, obrazekBig from kartygraf where NrKarty=:Nrkarty", "And Numertalii=:Talia"});
+    m->Query2 = Zapytanie(b,
+                          {"SELECT opis FROM pary WHERE", "NrPierwszej=:Pierwsza AND ",
+                           "Czy1wszaOdwrocona=:Czy1Odwr AND ", "NrDrugiej=:Druga AND", " Czy2gaOdwrocona=:Czy2Odwr"});
     m->Query3 = Zapytanie(b, {"SELECT NazwaKarty FROM KartyGraf WHERE ", "NrKarty=:karta and", "NumerTalii=:talia"});
-    m->QueryOpisKarty = Zapytanie(b, {"select Opis from Karty where",
-                                      "(Karty.NrUkladu=:NrUkladu) and (Karty.NrKarty=:NrKarty)"});
+    m->QueryOpisKarty =
+        Zapytanie(b, {"select Opis from Karty where", "(Karty.NrUkladu=:NrUkladu) and (Karty.NrKarty=:NrKarty)"});
     m->qryTalia = Zapytanie(b, {"select distinct NazwaTalii, numertalii from kartygraf"});
     m->FQuery = Zapytanie(b, {"Select Max(NumerTalii) from kartygraf"});
     m->hQuery = Zapytanie(b, {"Select Max(ID) from tla"});
-    m->qryIkonki = Zapytanie(b, {"select obrazekmaly, nrkarty, nazwakarty from kartygraf where numertalii=:par_nr",
-                                 "order by nrkarty"});
+    m->qryIkonki = Zapytanie(
+        b, {"select obrazekmaly, nrkarty, nazwakarty from kartygraf where numertalii=:par_nr", "order by nrkarty"});
     // Preparing every statement now proves the file is a store of ours: a
     // truncated or foreign file fails here, at start-up, with its name.
     try {
-        for (Zapytanie *z : {&m->Query1, &m->Query2, &m->Query3, &m->QueryOpisKarty, &m->qryTalia,
-                             &m->FQuery, &m->hQuery, &m->qryIkonki}) {
+        for (Zapytanie *z : {&m->Query1, &m->Query2, &m->Query3, &m->QueryOpisKarty, &m->qryTalia, &m->FQuery,
+                             &m->hQuery, &m->qryIkonki}) {
             z->Otworz();
             z->Zamknij();
         }
@@ -162,8 +163,8 @@ QVector<MagazynKart::Ikonka> MagazynKart::Ikonki(int talia)
     qryIkonki.UstawParametr(QStringLiteral("par_nr"), talia);
     qryIkonki.Otworz();
     while (qryIkonki.Nastepny())
-        wynik.push_back({qryIkonki.Wartosc(0).toByteArray(), qryIkonki.Wartosc(1).toInt(),
-                         qryIkonki.Wartosc(2).toString()});
+        wynik.push_back(
+            {qryIkonki.Wartosc(0).toByteArray(), qryIkonki.Wartosc(1).toInt(), qryIkonki.Wartosc(2).toString()});
     qryIkonki.Zamknij();
     return wynik;
 }
@@ -225,8 +226,9 @@ void MagazynKart::Wykonaj(const QString &tekst, const QVariantList &wartosci)
 
 void MagazynKart::WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty)
 {
-    Wykonaj(QStringLiteral("insert into kartygraf (ID, NrKarty, NumerTalii, NazwaTalii, NazwaKarty) values(?, ?, ?, ?, ?)"),
-            {id, nrKarty, talia, nazwaTalii, nazwaKarty});
+    Wykonaj(
+        QStringLiteral("insert into kartygraf (ID, NrKarty, NumerTalii, NazwaTalii, NazwaKarty) values(?, ?, ?, ?, ?)"),
+        {id, nrKarty, talia, nazwaTalii, nazwaKarty});
 }
 
 void MagazynKart::WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty,
@@ -238,8 +240,8 @@ void MagazynKart::WstawKarte(int id, int nrKarty, int talia, const QString &nazw
             {id, nrKarty, talia, nazwaTalii, nazwaKarty, o800, o1024, big, maly});
 }
 
-void MagazynKart::ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800,
-                                    const QByteArray &o1024, const QByteArray &big, const QByteArray &maly)
+void MagazynKart::ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800, const QByteArray &o1024,
+                                    const QByteArray &big, const QByteArray &maly)
 {
     Wykonaj(QStringLiteral("update kartygraf set Obrazek800 = ?, Obrazek1024 = ?, ObrazekBig = ?, ObrazekMaly = ? "
                            "where ID = ? and NumerTalii = ? and NrKarty = ?"),
@@ -256,8 +258,7 @@ void MagazynKart::WstawTlo(int id, const QString &nazwa, const QByteArray &tlo, 
     Wykonaj(QStringLiteral("insert into tla (ID, Nazwa, Tlo, MaleTlo) values(?, ?, ?, ?)"), {id, nazwa, tlo, maleTlo});
 }
 
-void MagazynKart::WstawPare(int pierwsza, bool pierwszaOdwrocona, int druga, bool drugaOdwrocona,
-                            const QString &opis)
+void MagazynKart::WstawPare(int pierwsza, bool pierwszaOdwrocona, int druga, bool drugaOdwrocona, const QString &opis)
 {
     Wykonaj(QStringLiteral("insert into pary (NrPierwszej, Czy1wszaOdwrocona, NrDrugiej, Czy2gaOdwrocona, opis) "
                            "values(?, ?, ?, ?, ?)"),

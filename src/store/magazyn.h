@@ -29,44 +29,57 @@ public:
     QSqlDatabase Baza() const { return m_baza; }
 
     // Main window's lookups.
-    Zapytanie Query1;          // pictures of one card: Nrkarty, Talia
-    Zapytanie Query2;          // meaning: Pierwsza, Czy1Odwr, Druga, Czy2Odwr
-    Zapytanie Query3;          // card name: karta, talia
-    Zapytanie QueryOpisKarty;  // position heading: NrUkladu, NrKarty
+    Zapytanie Query1;         // pictures of one card: Nrkarty, Talia
+    Zapytanie Query2;         // meaning: Pierwsza, Czy1Odwr, Druga, Czy2Odwr
+    Zapytanie Query3;         // card name: karta, talia
+    Zapytanie QueryOpisKarty; // position heading: NrUkladu, NrKarty
     // Settings window.
-    Zapytanie qryTalia;        // distinct NazwaTalii, numertalii
-    Zapytanie FQuery;          // Max(NumerTalii)
-    Zapytanie hQuery;          // Max(ID) of backgrounds
+    Zapytanie qryTalia; // distinct NazwaTalii, numertalii
+    Zapytanie FQuery;   // Max(NumerTalii)
+    Zapytanie hQuery;   // Max(ID) of backgrounds
     // Manual arrangement window.
-    Zapytanie qryIkonki;       // obrazekmaly, nrkarty, nazwakarty of deck par_nr
+    Zapytanie qryIkonki; // obrazekmaly, nrkarty, nazwakarty of deck par_nr
 
     // --- lookups the windows use (each runs the query above) ---
     QByteArray ObrazekKarty(int nrKarty, int talia, const QString &kolumna);
     QString ZnaczenieKarty(int nrKarty, bool odwrocona);
-    QString NazwaKarty(int nrKarty);          // deck = the one set last
-    QString NazwaKarty(int nrKarty, int talia); // sets the deck for later lookups
+    QString NazwaKarty(int nrKarty);                                // deck = the one set last
+    QString NazwaKarty(int nrKarty, int talia);                     // sets the deck for later lookups
     std::optional<QString> NaglowekPozycji(int uklad, int pozycja); // position counted from 1
 
-    struct Talia { int NumerTalii; QString NazwaTalii; };
+    struct Talia
+    {
+        int NumerTalii;
+        QString NazwaTalii;
+    };
     QVector<Talia> Talie();
-    struct Ikonka { QByteArray ObrazekMaly; int NrKarty; QString NazwaKarty; };
+    struct Ikonka
+    {
+        QByteArray ObrazekMaly;
+        int NrKarty;
+        QString NazwaKarty;
+    };
     QVector<Ikonka> Ikonki(int talia);
 
     // --- table access (tblkoszulki, tbltla, tblGraf) ---
     QByteArray Koszulka(int talia);
-    struct Tlo { int ID; QString Nazwa; };
+    struct Tlo
+    {
+        int ID;
+        QString Nazwa;
+    };
     QVector<Tlo> Tla();
     QByteArray ObrazTla(int id, bool maly);
 
     // --- writes of the imports ---
-    int MaxNumerTalii();   // 0 for an empty table
-    int MaxIdTla();        // 0 for an empty table
+    int MaxNumerTalii(); // 0 for an empty table
+    int MaxIdTla();      // 0 for an empty table
     void WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty);
     // A card with its pictures in one row (generator, tests).
     void WstawKarte(int id, int nrKarty, int talia, const QString &nazwaTalii, const QString &nazwaKarty,
                     const QByteArray &o800, const QByteArray &o1024, const QByteArray &big, const QByteArray &maly);
-    void ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800,
-                           const QByteArray &o1024, const QByteArray &big, const QByteArray &maly);
+    void ZapiszObrazyKarty(int id, int talia, int nrKarty, const QByteArray &o800, const QByteArray &o1024,
+                           const QByteArray &big, const QByteArray &maly);
     void WstawKoszulke(int talia, const QByteArray &obraz);
     void WstawTlo(int id, const QString &nazwa, const QByteArray &tlo, const QByteArray &maleTlo);
 

@@ -175,8 +175,9 @@ public:
             // Without a record of where it went, a shipped deck is the one
             // under its own number and name.
             int u = p.talie.value(n, -1);
-            if (u < 0 && Jest(QStringLiteral("select 1 from main.kartygraf where NumerTalii = ? and NazwaTalii = ?"),
-                              {n, wt.value(1)}))
+            if (u < 0
+                && Jest(QStringLiteral("select 1 from main.kartygraf where NumerTalii = ? and NazwaTalii = ?"),
+                        {n, wt.value(1)}))
                 u = n;
             if (u >= 0 && Jest(QStringLiteral("select 1 from main.kartygraf where NumerTalii = ?"), {u})) {
                 Wykonaj(QStringLiteral("delete from main.kartygraf where NumerTalii = ?"), {u});
@@ -282,7 +283,8 @@ bool PrzygotujMagazynUzytkownika(const QString &folderWysylany, const QString &f
     }
     if (!QDir().mkpath(folderUzytkownika)) {
         if (blad)
-            *blad = QStringLiteral("Nie można utworzyć folderu \"%1\".").arg(QDir::toNativeSeparators(folderUzytkownika));
+            *blad =
+                QStringLiteral("Nie można utworzyć folderu \"%1\".").arg(QDir::toNativeSeparators(folderUzytkownika));
         return false;
     }
     QLockFile blokada(folderUzytkownika + nazwa + QStringLiteral(".blokada"));
@@ -296,7 +298,8 @@ bool PrzygotujMagazynUzytkownika(const QString &folderWysylany, const QString &f
     const QString plikPochodzenia = PlikPochodzenia(folderUzytkownika);
     if (!QFileInfo::exists(wlasny)) {
         // Copies left by a start that was killed half way.
-        for (const QString &stara : QDir(folderUzytkownika).entryList({nazwa + QStringLiteral(".kopia-*")}, QDir::Files))
+        for (const QString &stara :
+             QDir(folderUzytkownika).entryList({nazwa + QStringLiteral(".kopia-*")}, QDir::Files))
             QFile::remove(folderUzytkownika + stara);
         Pochodzenie p;
         p.znak = znak;

@@ -21,5 +21,4 @@
 // Makes folderUzytkownika + "karty.db" ready (folders end with a separator).
 // False with *blad when it cannot be made or brought up to date; a store
 // that exists is never replaced.
-bool PrzygotujMagazynUzytkownika(const QString &folderWysylany, const QString &folderUzytkownika,
-                                 QString *blad);
+bool PrzygotujMagazynUzytkownika(const QString &folderWysylany, const QString &folderUzytkownika, QString *blad);

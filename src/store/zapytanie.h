@@ -55,9 +55,9 @@ private:
     void Przygotuj();
 
     QSqlDatabase m_baza;
-    QString m_tekst;          // as written, lines joined by line breaks
-    QString m_pozycyjny;      // with '?' in place of each named marker
-    QStringList m_nazwy;      // lower-case marker names in statement order
+    QString m_tekst;                     // as written, lines joined by line breaks
+    QString m_pozycyjny;                 // with '?' in place of each named marker
+    QStringList m_nazwy;                 // lower-case marker names in statement order
     QHash<QString, QVariant> m_wartosci; // by lower-case name
     QSqlQuery m_q;
     bool m_przygotowane = false;

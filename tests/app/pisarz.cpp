@@ -3,9 +3,9 @@
 // "gotowy" once the first version is written.
 //
 //   lomipisarz uklad|ustawienia <path>
+#include "pisarz.h"
 #include "app/plikustawien.h"
 #include "files/plikukladu.h"
-#include "pisarz.h"
 
 #include <QString>
 #include <cstdio>

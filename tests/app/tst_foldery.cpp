@@ -32,8 +32,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                                | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+        QFile::setPermissions(m_dir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                  | QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
         qputenv("HOME", Dom().toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (Dom() + "/.config").toLocal8Bit());
         qputenv("XDG_DATA_HOME", (Dom() + "/.local/share").toLocal8Bit());
@@ -70,7 +71,8 @@ private slots:
         wiersz("installed help is read where installed", z, z.Dokument(DokumentPomocy::Dodatki),
                "/usr/share/lomi/help/dodatki.html");
         wiersz("installed questionnaire is read where installed", z, z.Ankieta(), "/usr/share/lomi/ankieta.rtf");
-        wiersz("installed miniature is read where installed", z, z.Miniatura(1), "/usr/share/lomi/miniatury/1uklad.jpg");
+        wiersz("installed miniature is read where installed", z, z.Miniatura(1),
+               "/usr/share/lomi/miniatury/1uklad.jpg");
     }
     void sciezki()
     {
@@ -85,12 +87,12 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::addColumn<bool>("przenosny");
         QTest::addColumn<QString>("wysylany");
-        QTest::newRow("a build folder with its store is portable")
-            << "budowa/Lomi/Data/karty.db" << "budowa/Lomi" << true << "budowa/Lomi";
+        QTest::newRow("a build folder with its store is portable") << "budowa/Lomi/Data/karty.db"
+                                                                   << "budowa/Lomi" << true << "budowa/Lomi";
         QTest::newRow("bin beside share/lomi is installed") << "pref/share/lomi/Data/karty.db"
                                                             << "pref/bin" << false << "pref/share/lomi";
-        QTest::newRow("a writable folder without any store stays portable")
-            << "pusty/x" << "pusty" << true << "pusty";
+        QTest::newRow("a writable folder without any store stays portable") << "pusty/x"
+                                                                            << "pusty" << true << "pusty";
     }
     void wykrywanie()
     {
@@ -123,8 +125,9 @@ private slots:
             env.insert("LOMI_TST_FOLDER", program);
             env.insert("HOME", "/nonexistent");
             p.setProcessEnvironment(env);
-            p.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                                QCoreApplication::applicationFilePath(), "folderTylkoDoOdczytuJestZainstalowany"});
+            p.start("setpriv",
+                    {"--reuid=nobody", "--regid=nogroup", "--clear-groups", QCoreApplication::applicationFilePath(),
+                     "folderTylkoDoOdczytuJestZainstalowany"});
             QVERIFY(p.waitForFinished(30000));
             if (p.exitCode() != 0 && p.readAllStandardError().contains("setpriv"))
                 QSKIP("this machine cannot drop privileges (setpriv)");
@@ -143,8 +146,9 @@ private slots:
     void folderUzytkownikaNieDoUtworzeniaJestNazwany()
     {
         Utworz(m_dir.filePath("plik"));
-        const FolderyProgramu f = FolderyProgramu::Zainstalowane("/usr/bin", "/usr/share/lomi", m_dir.filePath("plik/konfiguracja"),
-                                                                 m_dir.filePath("dane"), m_dir.filePath("dokumenty"));
+        const FolderyProgramu f =
+            FolderyProgramu::Zainstalowane("/usr/bin", "/usr/share/lomi", m_dir.filePath("plik/konfiguracja"),
+                                           m_dir.filePath("dane"), m_dir.filePath("dokumenty"));
         const QString komunikat = UtworzFolderyUzytkownika(f);
         QVERIFY2(komunikat.contains(m_dir.filePath("plik/konfiguracja")), qPrintable(komunikat));
         QVERIFY(!komunikat.contains(m_dir.filePath("dane")));

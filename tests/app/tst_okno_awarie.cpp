@@ -1,7 +1,7 @@
-#include "oknoglowne.h"
-#include "limitpliku.h"
-#include "pisarz.h"
 #include "../settings/fixture.h"
+#include "limitpliku.h"
+#include "oknoglowne.h"
+#include "pisarz.h"
 
 #include "description/UPowieksz.h"
 #include "manual/UReczneMA.h"

@@ -15,11 +15,11 @@
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QSystemTrayIcon>
-#include <QTextBrowser>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QToolButton>
-#include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
+#include <QtTest>
 
 // The main window's commands that are not about the spread itself: help
 // window, F1, about box, questionnaire, minimising, print preview.
@@ -50,7 +50,10 @@ private slots:
     void initTestCase()
     {
         UstawOdbiorceKomunikatow([this](const QString &t, const QString &) { komunikaty << t; });
-        UstawOtwieraczDokumentow([this](const QUrl &u) { dokumenty << u; return true; });
+        UstawOtwieraczDokumentow([this](const QUrl &u) {
+            dokumenty << u;
+            return true;
+        });
         folder = TestSupport::UtworzFolderProgramu(dir.path());
         program = std::make_unique<TProgram>();
         QVERIFY(program->Uruchom(folder, nullptr));
@@ -96,12 +99,18 @@ private slots:
     {
         QTest::addColumn<QString>("polecenie");
         QTest::addColumn<QString>("plik");
-        QTest::addRow("menu Pomoc shows the manual") << "Help2" << "/help/Lomihlp.html";
-        QTest::addRow("toolbar Pomoc shows the manual") << "SpeedButton9" << "/help/Lomihlp.html";
-        QTest::addRow("F1 shows the manual") << "F1" << "/help/Lomihlp.html";
-        QTest::addRow("Shift+F1 shows the manual") << "Shift+F1" << "/help/Lomihlp.html";
-        QTest::addRow("Samouczek shows the tutorial") << "Samouczek1" << "/help/samouczek.html";
-        QTest::addRow("Literatura shows the reading list") << "Literatura1" << "/help/literatura.html";
+        QTest::addRow("menu Pomoc shows the manual") << "Help2"
+                                                     << "/help/Lomihlp.html";
+        QTest::addRow("toolbar Pomoc shows the manual") << "SpeedButton9"
+                                                        << "/help/Lomihlp.html";
+        QTest::addRow("F1 shows the manual") << "F1"
+                                             << "/help/Lomihlp.html";
+        QTest::addRow("Shift+F1 shows the manual") << "Shift+F1"
+                                                   << "/help/Lomihlp.html";
+        QTest::addRow("Samouczek shows the tutorial") << "Samouczek1"
+                                                      << "/help/samouczek.html";
+        QTest::addRow("Literatura shows the reading list") << "Literatura1"
+                                                           << "/help/literatura.html";
     }
     void dokumentyPomocy()
     {
@@ -113,12 +122,18 @@ private slots:
             f()->OknoPomocy()->hide();
         f()->activateWindow();
         f()->Memo1->setFocus();
-        if (polecenie == "Help2") f()->Help2->trigger();
-        if (polecenie == "SpeedButton9") f()->SpeedButton9->click();
-        if (polecenie == "F1") QTest::keyClick(f()->Memo1, Qt::Key_F1);
-        if (polecenie == "Shift+F1") QTest::keyClick(f()->Memo1, Qt::Key_F1, Qt::ShiftModifier);
-        if (polecenie == "Samouczek1") f()->Samouczek1->trigger();
-        if (polecenie == "Literatura1") f()->Literatura1->trigger();
+        if (polecenie == "Help2")
+            f()->Help2->trigger();
+        if (polecenie == "SpeedButton9")
+            f()->SpeedButton9->click();
+        if (polecenie == "F1")
+            QTest::keyClick(f()->Memo1, Qt::Key_F1);
+        if (polecenie == "Shift+F1")
+            QTest::keyClick(f()->Memo1, Qt::Key_F1, Qt::ShiftModifier);
+        if (polecenie == "Samouczek1")
+            f()->Samouczek1->trigger();
+        if (polecenie == "Literatura1")
+            f()->Literatura1->trigger();
         // Shown in the program's own window, without asking the desktop.
         TFPomoc *pomoc = f()->OknoPomocy();
         QVERIFY(pomoc && pomoc->isVisible());
@@ -133,14 +148,18 @@ private slots:
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QUrl>("wOknie"); // the page then shown, or empty
-        QTest::addColumn<QUrl>("pulpit");  // what the desktop is asked to open, or empty
+        QTest::addColumn<QUrl>("pulpit"); // what the desktop is asked to open, or empty
         const QString help = folder + "/help/";
-        QTest::addRow("a link to another help page opens it in the window")
-            << "wewnetrzny" << [&] { QUrl u = QUrl::fromLocalFile(help + "Lomihlp.html"); u.setFragment("druk"); return u; }()
-            << QUrl();
-        QTest::addRow("a link to a place on the same page stays in the window")
-            << "kotwica" << [&] { QUrl u = QUrl::fromLocalFile(help + "proba.html"); u.setFragment("koniec"); return u; }()
-            << QUrl();
+        QTest::addRow("a link to another help page opens it in the window") << "wewnetrzny" << [&] {
+            QUrl u = QUrl::fromLocalFile(help + "Lomihlp.html");
+            u.setFragment("druk");
+            return u;
+        }() << QUrl();
+        QTest::addRow("a link to a place on the same page stays in the window") << "kotwica" << [&] {
+            QUrl u = QUrl::fromLocalFile(help + "proba.html");
+            u.setFragment("koniec");
+            return u;
+        }() << QUrl();
         QTest::addRow("a web link goes to the desktop browser")
             << "zewnetrzny" << QUrl::fromLocalFile(help + "proba.html") << QUrl("https://example.org/runy");
         QTest::addRow("a mail link goes to the desktop")
@@ -207,8 +226,8 @@ private slots:
         zamknijNastepnyDialog([&](QDialog *d) {
             widoczne = qobject_cast<TFAbout *>(d) != nullptr;
             const auto przyciski = d->findChildren<QPushButton *>();
-            QVERIFY(std::any_of(przyciski.begin(), przyciski.end(),
-                                [](QPushButton *b) { return b->text() == "Zamknij"; }));
+            QVERIFY(
+                std::any_of(przyciski.begin(), przyciski.end(), [](QPushButton *b) { return b->text() == "Zamknij"; }));
         });
         f()->About1->trigger();
         QVERIFY(widoczne);

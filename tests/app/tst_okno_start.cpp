@@ -1,14 +1,14 @@
 #include "app/Program.h"
+#include "app/UElementyStolu.h"
 #include "app/komunikaty.h"
 #include "app/plikustawien.h"
-#include "app/UElementyStolu.h"
 #include "files/plikukladu.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QToolButton>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include <atomic>

@@ -27,7 +27,8 @@ struct Karta
 };
 
 // Meanings as the store keeps them: lines end in CR LF.
-const Karta Fehu{1, QStringLiteral("Fehu"), QStringLiteral("Dobytek.\r\nWpływ pieniędzy."), QStringLiteral("Strata."), 40};
+const Karta Fehu{1, QStringLiteral("Fehu"), QStringLiteral("Dobytek.\r\nWpływ pieniędzy."), QStringLiteral("Strata."),
+                 40};
 const Karta Uruz{2, QStringLiteral("Uruz"), QStringLiteral("Siła."), QStringLiteral("Słabość.\r\nChoroba."), 200};
 // A name that looks like placeholders: it must be shown literally.
 const Karta Znaki{3, QStringLiteral("Runa %2 i %1"), QStringLiteral("Znak."), QStringLiteral("Brak znaku."), 120};
@@ -133,8 +134,8 @@ void TestOknoOpis::pokazujeKarteZPozycji_data()
     QTest::addColumn<QImage>("obraz");
 
     QTest::addRow("karta prosta na pozycji 12 ma swój obraz i znaczenie proste")
-        << 12 << 1 << false
-        << QStringList{"Fehu (12)", " ", "Pozycja prosta: ", "Dobytek.", "Wpływ pieniędzy."} << duzyObraz(Fehu);
+        << 12 << 1 << false << QStringList{"Fehu (12)", " ", "Pozycja prosta: ", "Dobytek.", "Wpływ pieniędzy."}
+        << duzyObraz(Fehu);
     QTest::addRow("karta odwrócona ma obraz obrócony i znaczenie odwrócone")
         << 3 << 2 << true << QStringList{"Uruz (3)", " ", "Pozycja odwrócona: ", "Słabość.", "Choroba."}
         << duzyObraz(Uruz).mirrored(true, true);
@@ -268,9 +269,12 @@ void TestOknoOpis::zamkniecieWracaDoKolumnyStolu_data()
     QTest::addColumn<QString>("sposob");
     QTest::addColumn<QString>("kolumna");
 
-    QTest::addRow("na ekranie 800 przycisk zamykania wraca do Obrazek800") << 800 << "przycisk" << "Obrazek800";
-    QTest::addRow("na ekranie 801 klawisz Escape wraca do Obrazek1024") << 801 << "Escape" << "Obrazek1024";
-    QTest::addRow("na ekranie 1024 zamknięcie okna wraca do Obrazek1024") << 1024 << "close" << "Obrazek1024";
+    QTest::addRow("na ekranie 800 przycisk zamykania wraca do Obrazek800") << 800 << "przycisk"
+                                                                           << "Obrazek800";
+    QTest::addRow("na ekranie 801 klawisz Escape wraca do Obrazek1024") << 801 << "Escape"
+                                                                        << "Obrazek1024";
+    QTest::addRow("na ekranie 1024 zamknięcie okna wraca do Obrazek1024") << 1024 << "close"
+                                                                          << "Obrazek1024";
 }
 
 void TestOknoOpis::zamkniecieWracaDoKolumnyStolu()

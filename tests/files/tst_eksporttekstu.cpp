@@ -16,9 +16,9 @@ namespace {
 // The chosen deck: cards 20 and up are missing from it.
 QString NazwaWTalii(qint32 nrKarty)
 {
-    static const QStringList nazwy{"", "Fehu", "Uruz", "Thurisaz", "Ansuz", "Raidho", "Kenaz", "Gebo",
-                                   "Wunjo", "Hagalaz", "Nauthiz", "Isa", "Jera", "Eihwaz", "Perthro",
-                                   "Algiz", "Sowilo", "Tiwaz", "Berkana", "Pusta"};
+    static const QStringList nazwy{"",        "Fehu",  "Uruz",    "Thurisaz", "Ansuz",   "Raidho", "Kenaz",
+                                   "Gebo",    "Wunjo", "Hagalaz", "Nauthiz",  "Isa",     "Jera",   "Eihwaz",
+                                   "Perthro", "Algiz", "Sowilo",  "Tiwaz",    "Berkana", "Pusta"};
     return nrKarty >= 1 && nrKarty < 19 ? nazwy.at(nrKarty) : QString();
 }
 
@@ -26,12 +26,15 @@ TablicaPozycji Pozycje(std::initializer_list<TPozycja> karty)
 {
     TablicaPozycji t{};
     int p = 1;
-    for (const TPozycja& k : karty)
+    for (const TPozycja &k : karty)
         t[p++] = k;
     return t;
 }
 
-const QByteArray Naglowek = QByteArray("\r\n") + QByteArray(16, ' ') + "Rozk\xB3" "ad z programu Lomi\r\n" "\r\n";
+const QByteArray Naglowek = QByteArray("\r\n") + QByteArray(16, ' ')
+    + "Rozk\xB3"
+      "ad z programu Lomi\r\n"
+      "\r\n";
 const QByteArray Interpretacja = QByteArray(17, ' ') + "INTERPRETACJA\r\n";
 
 using TestSupport::CzytajPlik;
@@ -41,7 +44,8 @@ using TestSupport::LimitRozmiaruPliku;
 
 Q_DECLARE_METATYPE(TablicaPozycji)
 
-class TestEksportTekstu : public QObject {
+class TestEksportTekstu : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -61,50 +65,84 @@ void TestEksportTekstu::eksport_data()
     QTest::addColumn<QString>("interpretacja");
     QTest::addColumn<QByteArray>("bajty");
 
-    const TablicaPozycji pelne = Pozycje({{1, false}, {2, true}, {3, false}, {4, false}, {5, true},
-                                          {6, false}, {7, false}, {8, false}, {9, false}, {10, false},
-                                          {11, false}, {12, false}, {13, false}, {14, false}, {15, false}});
+    const TablicaPozycji pelne = Pozycje({{1, false},
+                                          {2, true},
+                                          {3, false},
+                                          {4, false},
+                                          {5, true},
+                                          {6, false},
+                                          {7, false},
+                                          {8, false},
+                                          {9, false},
+                                          {10, false},
+                                          {11, false},
+                                          {12, false},
+                                          {13, false},
+                                          {14, false},
+                                          {15, false}});
 
     QTest::addRow("no spread yet gives the heading, a blank line and an empty last line")
-        << 0 << TablicaPozycji{} << QString() << Naglowek + " \r\n" "\r\n";
-    QTest::addRow("a spread number outside the catalogue gives no position lines")
-        << 17 << pelne << QString() << Naglowek + " \r\n" "\r\n";
-    QTest::addRow("spread 15 gives exactly one position line")
-        << 15 << pelne << QString() << Naglowek + "   Karta 1 : Fehu\r\n" " \r\n" "\r\n";
-    QTest::addRow("a reversed card is marked (Odwr.) after two blanks")
-        << 16 << pelne << QString()
-        << Naglowek + "   Karta 1 : Fehu\r\n"
-                      "   Karta 2 : Uruz  (Odwr.)\r\n"
-                      "   Karta 3 : Thurisaz\r\n" " \r\n" "\r\n";
+        << 0 << TablicaPozycji{} << QString()
+        << Naglowek
+            + " \r\n"
+              "\r\n";
+    QTest::addRow("a spread number outside the catalogue gives no position lines") << 17 << pelne << QString()
+                                                                                   << Naglowek
+            + " \r\n"
+              "\r\n";
+    QTest::addRow("spread 15 gives exactly one position line") << 15 << pelne << QString()
+                                                               << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              " \r\n"
+              "\r\n";
+    QTest::addRow("a reversed card is marked (Odwr.) after two blanks") << 16 << pelne << QString()
+                                                                        << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              "   Karta 2 : Uruz  (Odwr.)\r\n"
+              "   Karta 3 : Thurisaz\r\n"
+              " \r\n"
+              "\r\n";
     QTest::addRow("a card the deck lacks ends the line at the colon")
         << 16 << Pozycje({{20, false}, {21, true}, {-1, false}}) << QString()
-        << Naglowek + "   Karta 1 : \r\n"
-                      "   Karta 2 :   (Odwr.)\r\n"
-                      "   Karta 3 : \r\n" " \r\n" "\r\n";
-    QTest::addRow("spread 10 writes eleven positions with two-digit numbers")
-        << 10 << pelne << QString()
-        << Naglowek + "   Karta 1 : Fehu\r\n"
-                      "   Karta 2 : Uruz  (Odwr.)\r\n"
-                      "   Karta 3 : Thurisaz\r\n"
-                      "   Karta 4 : Ansuz\r\n"
-                      "   Karta 5 : Raidho  (Odwr.)\r\n"
-                      "   Karta 6 : Kenaz\r\n"
-                      "   Karta 7 : Gebo\r\n"
-                      "   Karta 8 : Wunjo\r\n"
-                      "   Karta 9 : Hagalaz\r\n"
-                      "   Karta 10 : Nauthiz\r\n"
-                      "   Karta 11 : Isa\r\n" " \r\n" "\r\n";
+        << Naglowek
+            + "   Karta 1 : \r\n"
+              "   Karta 2 :   (Odwr.)\r\n"
+              "   Karta 3 : \r\n"
+              " \r\n"
+              "\r\n";
+    QTest::addRow("spread 10 writes eleven positions with two-digit numbers") << 10 << pelne << QString()
+                                                                              << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              "   Karta 2 : Uruz  (Odwr.)\r\n"
+              "   Karta 3 : Thurisaz\r\n"
+              "   Karta 4 : Ansuz\r\n"
+              "   Karta 5 : Raidho  (Odwr.)\r\n"
+              "   Karta 6 : Kenaz\r\n"
+              "   Karta 7 : Gebo\r\n"
+              "   Karta 8 : Wunjo\r\n"
+              "   Karta 9 : Hagalaz\r\n"
+              "   Karta 10 : Nauthiz\r\n"
+              "   Karta 11 : Isa\r\n"
+              " \r\n"
+              "\r\n";
     QTest::addRow("line breaks of the interpretation become CR LF")
         << 15 << pelne << QStringLiteral("Linia 1\nLinia 2\r\nLinia 3\n")
-        << Naglowek + "   Karta 1 : Fehu\r\n" " \r\n" + Interpretacja
-               + "Linia 1\r\nLinia 2\r\nLinia 3\r\n\r\n";
+        << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              " \r\n"
+            + Interpretacja + "Linia 1\r\nLinia 2\r\nLinia 3\r\n\r\n";
     QTest::addRow("an edited interpretation with Polish letters is written in Windows-1250")
         << 15 << pelne << QStringLiteral("Zażółć gęślą jaźń. ŁĄKA")
-        << Naglowek + "   Karta 1 : Fehu\r\n" " \r\n" + Interpretacja
-               + "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1. \xA3\xA5KA\r\n";
+        << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              " \r\n"
+            + Interpretacja + "Za\xBF\xF3\xB3\xE6 g\xEA\x9Cl\xB9 ja\x9F\xF1. \xA3\xA5KA\r\n";
     QTest::addRow("a character outside the code page is written as a question mark")
         << 15 << pelne << QStringLiteral("A → B € C")
-        << Naglowek + "   Karta 1 : Fehu\r\n" " \r\n" + Interpretacja + "A ? B \x80 C\r\n";
+        << Naglowek
+            + "   Karta 1 : Fehu\r\n"
+              " \r\n"
+            + Interpretacja + "A ? B \x80 C\r\n";
 }
 
 void TestEksportTekstu::eksport()
@@ -147,7 +185,7 @@ void TestEksportTekstu::dwaEksportyDajaTeSamePliki()
     QTemporaryDir dir;
     const TablicaPozycji pozycje = Pozycje({{3, true}, {20, false}, {7, false}});
     const QString interpretacja = QStringLiteral("[1] Przeszłość: Thurisaz (Odw.)\nTreść");
-    auto eksportuj = [&](const QString& sciezka) {
+    auto eksportuj = [&](const QString &sciezka) {
         QString blad;
         const bool ok =
             ZapiszEksportDoPliku(sciezka, KodujCp1250(TekstEksportu(16, pozycje, NazwaWTalii, interpretacja)), &blad);
@@ -161,10 +199,12 @@ void TestEksportTekstu::dwaEksportyDajaTeSamePliki()
     QCOMPARE(eksportuj(pierwszy), QString()); // over the file just written
     QCOMPARE(eksportuj(drugi), QString());
 
-    const QByteArray oczekiwane = Naglowek + "   Karta 1 : Thurisaz  (Odwr.)\r\n"
-                                             "   Karta 2 : \r\n"
-                                             "   Karta 3 : Gebo\r\n" " \r\n"
-                                  + Interpretacja + "[1] Przesz\xB3o\x9C\xE6: Thurisaz (Odw.)\r\nTre\x9C\xE6\r\n";
+    const QByteArray oczekiwane = Naglowek
+        + "   Karta 1 : Thurisaz  (Odwr.)\r\n"
+          "   Karta 2 : \r\n"
+          "   Karta 3 : Gebo\r\n"
+          " \r\n"
+        + Interpretacja + "[1] Przesz\xB3o\x9C\xE6: Thurisaz (Odw.)\r\nTre\x9C\xE6\r\n";
     QCOMPARE(poPierwszym, oczekiwane);
     QCOMPARE(CzytajPlik(pierwszy), oczekiwane);
     QCOMPARE(CzytajPlik(drugi), oczekiwane);

@@ -165,8 +165,9 @@ private slots:
                 limit.emplace(64);
             (eksport ? f->ZapiszdoTxt1 : f->Zapisz)->trigger();
         }
-        QCOMPARE(t.komunikaty, QStringList{eksport ? "Błąd - prawdopodobnie plik zabezpieczony przed zapisem !"
-                                                   : "Błąd - plik zabezpieczony przed zapisem!"});
+        QCOMPARE(t.komunikaty,
+                 QStringList{eksport ? "Błąd - prawdopodobnie plik zabezpieczony przed zapisem !"
+                                     : "Błąd - plik zabezpieczony przed zapisem!"});
         QVERIFY(StanStolu(f) == przed);
         if (cel == "limit") {
             QCOMPARE(CzytajPlik(plik), stary);
@@ -198,17 +199,27 @@ private slots:
 
         const TPozycja k = f->Pozycje[1];
         const QByteArray nr = QByteArray::number(k.NrKarty);
-        const QByteArray oczekiwany =
-            "\r\n"
-            "                Rozk\xb3" "ad z programu Lomi\r\n"
-            "\r\n"
-            "   Karta 1 : Karta " + nr + (k.Odwrocona ? "  (Odwr.)" : "") + "\r\n"
-            " \r\n"
-            "                 INTERPRETACJA\r\n"
-            "[1] Karta " + nr + (k.Odwrocona ? " (Odw.)" : "") + "\r\n"
-            "Znaczenie " + nr + (k.Odwrocona ? " odwr\xf3" "cone" : " proste") + "\r\n"
-            "\r\n"
-            "\xa3\xf3" "d\x9f: za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1\r\n";
+        const QByteArray oczekiwany = "\r\n"
+                                      "                Rozk\xb3"
+                                      "ad z programu Lomi\r\n"
+                                      "\r\n"
+                                      "   Karta 1 : Karta "
+            + nr + (k.Odwrocona ? "  (Odwr.)" : "")
+            + "\r\n"
+              " \r\n"
+              "                 INTERPRETACJA\r\n"
+              "[1] Karta "
+            + nr + (k.Odwrocona ? " (Odw.)" : "")
+            + "\r\n"
+              "Znaczenie "
+            + nr
+            + (k.Odwrocona ? " odwr\xf3"
+                             "cone"
+                           : " proste")
+            + "\r\n"
+              "\r\n"
+              "\xa3\xf3"
+              "d\x9f: za\xbf\xf3\xb3\xe6 g\xea\x9cl\xb9 ja\x9f\xf1\r\n";
         QCOMPARE(CzytajPlik(plik), oczekiwany);
         QVERIFY(t.komunikaty.isEmpty());
     }

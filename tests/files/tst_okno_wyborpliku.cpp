@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -17,12 +17,11 @@ namespace {
 
 // Runs krok on the modal window of type T once it is open (the dialogs block
 // in exec(), so the test acts from the event loop).
-template <typename T>
-void GdyOtwarte(std::function<void(T*)> krok)
+template <typename T> void GdyOtwarte(std::function<void(T *)> krok)
 {
-    auto* zegar = new QTimer;
+    auto *zegar = new QTimer;
     QObject::connect(zegar, &QTimer::timeout, [zegar, krok] {
-        if (auto* okno = qobject_cast<T*>(QApplication::activeModalWidget())) {
+        if (auto *okno = qobject_cast<T *>(QApplication::activeModalWidget())) {
             zegar->stop();
             zegar->deleteLater();
             krok(okno);
@@ -31,20 +30,20 @@ void GdyOtwarte(std::function<void(T*)> krok)
     zegar->start(10);
 }
 
-void Wpisz(QFileDialog* dialog, const QString& nazwa)
+void Wpisz(QFileDialog *dialog, const QString &nazwa)
 {
-    auto* pole = dialog->findChild<QLineEdit*>("fileNameEdit");
+    auto *pole = dialog->findChild<QLineEdit *>("fileNameEdit");
     QVERIFY(pole);
     pole->setText(nazwa);
 }
 
 // As the OK button does; accept() is protected in QFileDialog.
-void Przyjmij(QFileDialog* dialog)
+void Przyjmij(QFileDialog *dialog)
 {
-    static_cast<QDialog*>(dialog)->accept();
+    static_cast<QDialog *>(dialog)->accept();
 }
 
-void Utworz(const QString& sciezka)
+void Utworz(const QString &sciezka)
 {
     QFile f(sciezka);
     QVERIFY(f.open(QIODevice::WriteOnly));
@@ -52,7 +51,8 @@ void Utworz(const QString& sciezka)
 
 } // namespace
 
-class TestWyborPliku : public QObject {
+class TestWyborPliku : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -73,9 +73,9 @@ void TestWyborPliku::zapisDopisujeRozszerzenie()
     QStringList filtry;
     QString proponowana, rozszerzenie;
     bool zapis = false;
-    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
+    GdyOtwarte<QFileDialog>([&](QFileDialog *d) {
         filtry = d->nameFilters();
-        proponowana = d->findChild<QLineEdit*>("fileNameEdit")->text();
+        proponowana = d->findChild<QLineEdit *>("fileNameEdit")->text();
         rozszerzenie = d->defaultSuffix();
         zapis = d->acceptMode() == QFileDialog::AcceptSave;
         Wpisz(d, "moj uklad");
@@ -95,12 +95,12 @@ void TestWyborPliku::zapisPytaOZastapienieIstniejacego()
     QTemporaryDir dir;
     Utworz(dir.filePath("uklad.txt"));
     int pytania = 0;
-    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
+    GdyOtwarte<QFileDialog>([&](QFileDialog *d) {
         // First answer No: the dialog stays open; then Yes.
-        GdyOtwarte<QMessageBox>([&, d](QMessageBox* pytanie) {
+        GdyOtwarte<QMessageBox>([&, d](QMessageBox *pytanie) {
             ++pytania;
             pytanie->button(QMessageBox::No)->click();
-            GdyOtwarte<QMessageBox>([&](QMessageBox* drugie) {
+            GdyOtwarte<QMessageBox>([&](QMessageBox *drugie) {
                 ++pytania;
                 drugie->button(QMessageBox::Yes)->click();
             });
@@ -121,10 +121,10 @@ void TestWyborPliku::odczytPrzyjmujeTylkoIstniejacyPlik()
     QTemporaryDir dir;
     Utworz(dir.filePath("zapisany.rzk"));
     bool ostrzezenie = false;
-    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
+    GdyOtwarte<QFileDialog>([&](QFileDialog *d) {
         QCOMPARE(d->acceptMode(), QFileDialog::AcceptOpen);
         QCOMPARE(d->nameFilters(), QStringList{FiltrUkladow});
-        GdyOtwarte<QMessageBox>([&, d](QMessageBox* brak) {
+        GdyOtwarte<QMessageBox>([&, d](QMessageBox *brak) {
             ostrzezenie = true;
             brak->accept();
             QTimer::singleShot(0, d, [d] {
@@ -149,8 +149,8 @@ void TestWyborPliku::odczytProponujeNazweUkladu()
     Utworz(dir.filePath("uklad.rzk"));
     Utworz(dir.filePath("inny.rzk"));
     QString pole;
-    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
-        if (auto* edycja = d->findChild<QLineEdit*>("fileNameEdit"))
+    GdyOtwarte<QFileDialog>([&](QFileDialog *d) {
+        if (auto *edycja = d->findChild<QLineEdit *>("fileNameEdit"))
             pole = edycja->text();
         Przyjmij(d);
     });
@@ -163,7 +163,7 @@ void TestWyborPliku::dowolnyPlikNieMaFiltra()
     QTemporaryDir dir;
     Utworz(dir.filePath("talia.opis"));
     QStringList filtry;
-    GdyOtwarte<QFileDialog>([&](QFileDialog* d) {
+    GdyOtwarte<QFileDialog>([&](QFileDialog *d) {
         filtry = d->nameFilters();
         Wpisz(d, "talia.opis");
         Przyjmij(d);
@@ -176,9 +176,9 @@ void TestWyborPliku::dowolnyPlikNieMaFiltra()
 void TestWyborPliku::anulowanieDajePustaNazwe()
 {
     QTemporaryDir dir;
-    GdyOtwarte<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    GdyOtwarte<QFileDialog>([](QFileDialog *d) { d->reject(); });
     QCOMPARE(wybor_.PlikDoZapisu(nullptr, FiltrUkladow, NazwaPlikuUkladu, RozszerzenieUkladu, dir.path()), QString());
-    GdyOtwarte<QFileDialog>([](QFileDialog* d) { d->reject(); });
+    GdyOtwarte<QFileDialog>([](QFileDialog *d) { d->reject(); });
     QCOMPARE(wybor_.PlikDoOdczytu(nullptr, FiltrUkladow, NazwaPlikuUkladu, dir.path()), QString());
 }
 

@@ -42,7 +42,7 @@ StanUkladu StanWartownika()
 }
 
 // One line per state, so that a mismatch shows which value differs.
-QString Opis(const StanUkladu& s)
+QString Opis(const StanUkladu &s)
 {
     QStringList czesci;
     for (int p = 1; p <= 15; ++p)
@@ -51,7 +51,7 @@ QString Opis(const StanUkladu& s)
     return czesci.join(' ');
 }
 
-QByteArray Bajty(const StanUkladu& s)
+QByteArray Bajty(const StanUkladu &s)
 {
     QBuffer bufor;
     bufor.open(QIODevice::WriteOnly);
@@ -66,7 +66,7 @@ QByteArray Wartosc(qint32 v)
     return b;
 }
 
-bool PiszPlik(const QString& sciezka, const QByteArray& bajty)
+bool PiszPlik(const QString &sciezka, const QByteArray &bajty)
 {
     QFile f(sciezka);
     return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
@@ -76,12 +76,13 @@ using TestSupport::CzytajPlik;
 using TestSupport::LimitRozmiaruPliku;
 
 // Fails every write, or accepts only half of it.
-class PsujacyBufor : public QBuffer {
+class PsujacyBufor : public QBuffer
+{
 public:
     explicit PsujacyBufor(bool polowa) : polowa_(polowa) {}
 
 protected:
-    qint64 writeData(const char* dane, qint64 dl) override
+    qint64 writeData(const char *dane, qint64 dl) override
     {
         if (!polowa_)
             return -1;
@@ -92,14 +93,23 @@ private:
     bool polowa_;
 };
 
-enum class Plik { Zwykly, TylkoDoOdczytu, Brak, Folder, ZeroBezKonca, Potok };
+enum class Plik
+{
+    Zwykly,
+    TylkoDoOdczytu,
+    Brak,
+    Folder,
+    ZeroBezKonca,
+    Potok
+};
 
 } // namespace
 
 Q_DECLARE_METATYPE(StanUkladu)
 Q_DECLARE_METATYPE(Plik)
 
-class TestPlikUkladu : public QObject {
+class TestPlikUkladu : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -147,11 +157,16 @@ void TestPlikUkladu::bajtyPlikuSaLittleEndian()
     s.AktualnaTalia = 0x01020304;
     s.AktualnyUklad = -2;
 
-    const QByteArray oczekiwane = QByteArray::fromHex("05000000" "01000000"
-                                                      "ffffffff" "00000000")
-                                  + QByteArray(12 * 8, '\0')
-                                  + QByteArray::fromHex("18000000" "01000000"
-                                                        "04030201" "feffffff" "00000000");
+    const QByteArray oczekiwane = QByteArray::fromHex("05000000"
+                                                      "01000000"
+                                                      "ffffffff"
+                                                      "00000000")
+        + QByteArray(12 * 8, '\0')
+        + QByteArray::fromHex("18000000"
+                              "01000000"
+                              "04030201"
+                              "feffffff"
+                              "00000000");
     QCOMPARE(oczekiwane.size(), 132);
     QCOMPARE(Bajty(s), oczekiwane);
 }
@@ -178,8 +193,7 @@ void TestPlikUkladu::wczytanie_data()
         << Plik::Brak << QByteArray() << false << StanWartownika();
     QTest::addRow("a folder in place of the file fails and changes nothing")
         << Plik::Folder << QByteArray() << false << StanWartownika();
-    QTest::addRow("a read-only file loads")
-        << Plik::TylkoDoOdczytu << pelny << true << przyklad;
+    QTest::addRow("a read-only file loads") << Plik::TylkoDoOdczytu << pelny << true << przyklad;
     QTest::addRow("a file of zeros loads as a table without cards")
         << Plik::Zwykly << QByteArray(132, '\0') << true << StanUkladu{};
     // Devices and pipes are no spread files: refused before they are read,
@@ -192,14 +206,13 @@ void TestPlikUkladu::wczytanie_data()
     // Only 1 means reversed; 2 and -1 read as upright.
     StanUkladu flagi = przyklad;
     QByteArray zFlagami = pelny;
-    zFlagami.replace(4, 4, Wartosc(2));      // position 1
-    zFlagami.replace(12, 4, Wartosc(-1));    // position 2
-    zFlagami.replace(20, 4, Wartosc(1));     // position 3
+    zFlagami.replace(4, 4, Wartosc(2));   // position 1
+    zFlagami.replace(12, 4, Wartosc(-1)); // position 2
+    zFlagami.replace(20, 4, Wartosc(1));  // position 3
     flagi.Pozycje[1].Odwrocona = false;
     flagi.Pozycje[2].Odwrocona = false;
     flagi.Pozycje[3].Odwrocona = true;
-    QTest::addRow("reversed flags 2 and -1 load as upright")
-        << Plik::Zwykly << zFlagami << true << flagi;
+    QTest::addRow("reversed flags 2 and -1 load as upright") << Plik::Zwykly << zFlagami << true << flagi;
 
     for (qint32 uklad : {0, 17, -3}) {
         StanUkladu poza = przyklad;

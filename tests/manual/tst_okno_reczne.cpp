@@ -6,11 +6,11 @@
 #include "app/komunikaty.h"
 #include "files/plikukladu.h"
 #include "manual/UReczneMA.h"
-#include "spread/katalog.h"
 #include "settings/UUstawienia.h"
+#include "spread/katalog.h"
 #include "store/magazyn.h"
-#include "testsupport.h"
 #include "store/schemat.h"
+#include "testsupport.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

@@ -31,8 +31,7 @@ DaneWydruku Odczyt(int uklad, int wiersze)
 }
 
 // Runs akcja on the first modal dialog of type T once it is open.
-template <typename T>
-void GdyOtwarty(std::function<void(T *)> akcja)
+template <typename T> void GdyOtwarty(std::function<void(T *)> akcja)
 {
     QTimer::singleShot(50, [akcja] {
         for (QWidget *w : QApplication::topLevelWidgets()) {
@@ -47,7 +46,8 @@ void GdyOtwarty(std::function<void(T *)> akcja)
 
 } // namespace
 
-class TestOknoWydruki : public QObject {
+class TestOknoWydruki : public QObject
+{
     Q_OBJECT
 private slots:
     void podgladPokazujeTenSamRaport();

@@ -12,11 +12,11 @@
 
 namespace {
 
-const QStringList Slowa = {QStringLiteral("runa"),   QStringLiteral("znaczy"), QStringLiteral("drogę"),
-                           QStringLiteral("siłę"),   QStringLiteral("zmianę"), QStringLiteral("ochronę"),
+const QStringList Slowa = {QStringLiteral("runa"),   QStringLiteral("znaczy"),  QStringLiteral("drogę"),
+                           QStringLiteral("siłę"),   QStringLiteral("zmianę"),  QStringLiteral("ochronę"),
                            QStringLiteral("wiedzę"), QStringLiteral("mądrość"), QStringLiteral("dom"),
-                           QStringLiteral("los"),    QStringLiteral("wiatr"),  QStringLiteral("ogień"),
-                           QStringLiteral("wodę"),   QStringLiteral("ziemię"), QStringLiteral("czas")};
+                           QStringLiteral("los"),    QStringLiteral("wiatr"),   QStringLiteral("ogień"),
+                           QStringLiteral("wodę"),   QStringLiteral("ziemię"),  QStringLiteral("czas")};
 
 // A meaning of about `slowa` words, different for every card.
 QString Znaczenie(int karta, int slowa)
@@ -27,7 +27,10 @@ QString Znaczenie(int karta, int slowa)
     return tekst.join(QLatin1Char(' ')) + QLatin1Char('.');
 }
 
-QColor Kolor(int p) { return QColor::fromHsv((p * 360 / 16) % 360, 255, 220); }
+QColor Kolor(int p)
+{
+    return QColor::fromHsv((p * 360 / 16) % 360, 255, 220);
+}
 
 // An eleven-card reading of Piramida Wenus; dlugosc sets the words per meaning.
 DaneWydruku Jedenascie(int dlugosc)
@@ -42,9 +45,7 @@ DaneWydruku Jedenascie(int dlugosc)
     }
     d.tytulTalii = QStringLiteral("Runy Wikingów");
     ZrodlaInterpretacji z;
-    z.naglowek = [](int, int k) -> std::optional<QString> {
-        return QStringLiteral("Nagłówek pozycji %1").arg(k);
-    };
+    z.naglowek = [](int, int k) -> std::optional<QString> { return QStringLiteral("Nagłówek pozycji %1").arg(k); };
     z.znaczenie = [dlugosc](int k) { return Znaczenie(k, dlugosc); };
     d.interpretacja = Interpretacja(10, d.nazwyKart, z);
     return d;
@@ -64,7 +65,10 @@ QString Uruchom(const QString &program, const QStringList &argumenty)
     return QString::fromUtf8(proces.readAllStandardOutput());
 }
 
-QString Uproszczony(const QString &s) { return s.simplified(); }
+QString Uproszczony(const QString &s)
+{
+    return s.simplified();
+}
 
 // The text layer of the PDF, of one page or (strona 0) of all.
 QString TekstPdf(const QString &plik, int strona = 0)
@@ -97,7 +101,8 @@ QString Wiersze(int od, int ile, const QString &slowo)
     return t.join(QStringLiteral("\r\n"));
 }
 
-struct WydrukPdf {
+struct WydrukPdf
+{
     QTemporaryDir katalog;
     QString plik = katalog.filePath(QStringLiteral("wydruk.pdf"));
     QPrinter drukarka{QPrinter::HighResolution};
@@ -118,7 +123,8 @@ struct WydrukPdf {
 
 } // namespace
 
-class TestRaport : public QObject {
+class TestRaport : public QObject
+{
     Q_OBJECT
 private slots:
     void wydrukJedenastuKartDoPdf();
@@ -156,12 +162,15 @@ void TestRaport::wydrukJedenastuKartDoPdf()
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))),
              qPrintable(info));
 
-    const QString tekst = Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik,
-                                              QStringLiteral("-")});
+    const QString tekst =
+        Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik, QStringLiteral("-")});
     const QString plaski = Uproszczony(tekst);
-    const QStringList oczekiwane = {QStringLiteral("Rozkład \"Piramida Wenus\""), QStringLiteral("Runa1"),
-                                    QStringLiteral("Runa3 (Odw.)"), QStringLiteral("Runa11"),
-                                    QStringLiteral("Strona 1"), QStringLiteral("Strona 3"),
+    const QStringList oczekiwane = {QStringLiteral("Rozkład \"Piramida Wenus\""),
+                                    QStringLiteral("Runa1"),
+                                    QStringLiteral("Runa3 (Odw.)"),
+                                    QStringLiteral("Runa11"),
+                                    QStringLiteral("Strona 1"),
+                                    QStringLiteral("Strona 3"),
                                     QStringLiteral("[5] Nagłówek pozycji 5"),
                                     QStringLiteral("Program Lomi 1.0 – odczytywanie run - Talia Runy Wikingów")};
     for (const QString &o : oczekiwane)
@@ -182,8 +191,9 @@ void TestRaport::wydrukJedenastuKartDoPdf()
 
     // Every picture fills its own place on page 1: check the middle pixel.
     const QString obrazy = w.katalog.filePath(QStringLiteral("strona"));
-    Uruchom(pdftoppm, {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
-                       QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), w.plik, obrazy});
+    Uruchom(pdftoppm,
+            {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"), QStringLiteral("-f"),
+             QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), w.plik, obrazy});
     QImage strona(obrazy + QStringLiteral("-1.png"));
     QVERIFY(!strona.isNull());
     const double px = 60.0 / 57.6, margines = 10 / 25.4 * 60;
@@ -210,8 +220,8 @@ void TestRaport::pustaInterpretacjaToJednaStrona()
     const QString pdftotext = Narzedzie(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("poppler-utils are not installed");
-    const QString tekst = Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik,
-                                              QStringLiteral("-")});
+    const QString tekst =
+        Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik, QStringLiteral("-")});
     QVERIFY(tekst.contains(QStringLiteral("Strona 1")));
     QVERIFY(tekst.contains(QStringLiteral("Runa1")));
     QVERIFY(!tekst.contains(QStringLiteral("Runa2")));
@@ -245,8 +255,8 @@ void TestRaport::mniejszyRozkladPoWiekszymNieDrukujeStarychKart()
     const QString pdftotext = Narzedzie(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
         QSKIP("poppler-utils are not installed");
-    const QString tekst = Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik,
-                                              QStringLiteral("-")});
+    const QString tekst =
+        Uruchom(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), w.plik, QStringLiteral("-")});
     QVERIFY(tekst.contains(QStringLiteral("Nowa4")));
     QVERIFY(!tekst.contains(QStringLiteral("Nowa5")));
     QVERIFY(!tekst.contains(QStringLiteral("Runa")));
@@ -301,9 +311,9 @@ void TestRaport::naglowekIdzieNaStroneZeSwoimTekstem()
     WydrukPdf w;
     DaneWydruku d = Jedenascie(10);
     d.uklad = 15;
-    d.interpretacja = Wiersze(1, przed, QStringLiteral("wiersz")) + QStringLiteral("\r\n") + naglowek +
-                      QStringLiteral("\r\nFehu – bogactwo\r\n") + pierwszeZdanie + QStringLiteral("\r\n") +
-                      Wiersze(1, 30, QStringLiteral("dalej"));
+    d.interpretacja = Wiersze(1, przed, QStringLiteral("wiersz")) + QStringLiteral("\r\n") + naglowek
+        + QStringLiteral("\r\nFehu – bogactwo\r\n") + pierwszeZdanie + QStringLiteral("\r\n")
+        + Wiersze(1, 30, QStringLiteral("dalej"));
     const int strony = w.drukuj(d);
     QVERIFY(strony >= 2);
     // Every line is in the text layer once: none is drawn, clipped, at a page foot.
@@ -330,11 +340,10 @@ void TestRaport::zakresStronIKopie_data()
     QTest::addColumn<QStringList>("strony"); // footers of the pages printed, in order
     QTest::addRow("page 2 asked for prints page 2 alone") << 2 << 2 << 1 << QStringList{"Strona 2 / 3"};
     QTest::addRow("pages 2 to 3 print those two") << 2 << 3 << 1 << QStringList{"Strona 2 / 3", "Strona 3 / 3"};
-    QTest::addRow("a range running past the end stops at the last page")
-        << 3 << 9 << 1 << QStringList{"Strona 3 / 3"};
+    QTest::addRow("a range running past the end stops at the last page") << 3 << 9 << 1 << QStringList{"Strona 3 / 3"};
     QTest::addRow("two copies of page 1 print it twice") << 1 << 1 << 2 << QStringList{"Strona 1 / 3", "Strona 1 / 3"};
-    QTest::addRow("no range prints every page") << 0 << 0 << 1
-                                                << QStringList{"Strona 1 / 3", "Strona 2 / 3", "Strona 3 / 3"};
+    QTest::addRow("no range prints every page")
+        << 0 << 0 << 1 << QStringList{"Strona 1 / 3", "Strona 2 / 3", "Strona 3 / 3"};
 }
 
 void TestRaport::zakresStronIKopie()
@@ -359,7 +368,8 @@ void TestRaport::zakresStronIKopie()
         const QString tekst = TekstPdf(w.plik, s);
         QVERIFY2(tekst.contains(strony.at(s - 1)), qPrintable(QString::number(s)));
         // The title band is on page 1 only.
-        QCOMPARE(tekst.contains(QStringLiteral("Rozkład \"Piramida Wenus\"")), strony.at(s - 1).startsWith("Strona 1 "));
+        QCOMPARE(tekst.contains(QStringLiteral("Rozkład \"Piramida Wenus\"")),
+                 strony.at(s - 1).startsWith("Strona 1 "));
     }
 }
 

@@ -39,8 +39,8 @@ QStringList NazwyOdwrocone()
         return nazwy;
     for (const QString &wiersz : QString::fromUtf8(plik.readAll()).split(QLatin1Char('\n'))) {
         const QStringList pola = wiersz.split(QLatin1Char('\t'));
-        if (pola.size() >= 3 && !wiersz.startsWith(QLatin1Char('#')) && pola.at(0).toInt() >= 1 &&
-            pola.at(0).toInt() <= 22)
+        if (pola.size() >= 3 && !wiersz.startsWith(QLatin1Char('#')) && pola.at(0).toInt() >= 1
+            && pola.at(0).toInt() <= 22)
             nazwy << pola.at(2).trimmed() + QStringLiteral(" (Odw.)");
     }
     // Longest first, so that every spread meets them at every position.
@@ -52,7 +52,8 @@ QStringList NazwyOdwrocone()
 
 } // namespace
 
-class TestUkladWydruku : public QObject {
+class TestUkladWydruku : public QObject
+{
     Q_OBJECT
 private slots:
     void pasmoTytuluMaTyleKartIleRozklad_data();
@@ -79,9 +80,8 @@ void TestUkladWydruku::pasmoTytuluMaTyleKartIleRozklad_data()
         << 16 << Punkty{{256, 120}, {190, 120}, {124, 120}};
     QTest::addRow("four cards of Trzy karty") << 2 << Punkty{{170, 30}, {104, 120}, {170, 120}, {236, 120}};
     QTest::addRow("eleven cards of Piramida Wenus")
-        << 10
-        << Punkty{{188, 203}, {83, 120}, {240, 62}, {136, 62}, {188, 22}, {130, 203},
-                  {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
+        << 10 << Punkty{{188, 203}, {83, 120},  {240, 62}, {136, 62},  {188, 22}, {130, 203},
+                        {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
     QTest::addRow("no spread prints no card") << 0 << Punkty{};
     QTest::addRow("unknown spread prints no card") << 17 << Punkty{};
 }
@@ -122,39 +122,42 @@ void TestUkladWydruku::miejscaObrazowKazdegoRozkladu_data()
 {
     QTest::addColumn<int>("uklad");
     QTest::addColumn<Punkty>("miejsca");
-    QTest::addRow("spread 1 Podkowa puts its 8 pictures at the fixed places") << 1
-        << Punkty{{183, 30}, {48, 30}, {88, 116}, {120, 202}, {180, 202}, {240, 202}, {275, 116}, {318, 30}};
-    QTest::addRow("spread 2 Trzy karty puts its 4 pictures at the fixed places") << 2
-        << Punkty{{170, 30}, {104, 120}, {170, 120}, {236, 120}};
-    QTest::addRow("spread 3 Wyrocznia puts its 8 pictures at the fixed places") << 3
-        << Punkty{{200, 30}, {128, 119}, {56, 119}, {128, 30}, {128, 207}, {200, 119}, {264, 30}, {264, 207}};
-    QTest::addRow("spread 4 Obecny związek puts its 6 pictures at the fixed places") << 4
-        << Punkty{{168, 190}, {140, 105}, {196, 105}, {48, 105}, {168, 20}, {288, 105}};
-    QTest::addRow("spread 5 Zdrowie puts its 9 pictures at the fixed places") << 5
-        << Punkty{{195, 120}, {15, 120}, {75, 40}, {75, 200}, {315, 200}, {315, 40}, {375, 120}, {135, 120}, {255, 120}};
-    QTest::addRow("spread 6 Ambasada puts its 5 pictures at the fixed places") << 6
-        << Punkty{{188, 20}, {100, 20}, {276, 20}, {148, 105}, {236, 105}};
-    QTest::addRow("spread 7 Decyzja puts its 7 pictures at the fixed places") << 7
-        << Punkty{{188, 105}, {284, 20}, {284, 105}, {284, 192}, {92, 20}, {92, 105}, {92, 192}};
-    QTest::addRow("spread 8 Błąd puts its 6 pictures at the fixed places") << 8
-        << Punkty{{188, 70}, {132, 20}, {244, 20}, {40, 155}, {188, 155}, {316, 155}};
-    QTest::addRow("spread 9 Obciążenia karmiczne puts its 6 pictures at the fixed places") << 9
-        << Punkty{{44, 91}, {116, 20}, {180, 91}, {244, 20}, {308, 91}, {116, 162}};
-    QTest::addRow("spread 10 Piramida Wenus puts its 11 pictures at the fixed places") << 10
-        << Punkty{{188, 203}, {83, 120}, {240, 62}, {136, 62}, {188, 22}, {130, 203}, {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
-    QTest::addRow("spread 11 Życie rodzinne puts its 7 pictures at the fixed places") << 11
-        << Punkty{{188, 22}, {136, 57}, {240, 57}, {188, 107}, {293, 107}, {108, 193}, {188, 193}};
-    QTest::addRow("spread 12 Trzydzieści srebrników puts its 7 pictures at the fixed places") << 12
-        << Punkty{{48, 129}, {48, 42}, {291, 42}, {168, 20}, {104, 87}, {232, 87}, {291, 129}};
-    QTest::addRow("spread 13 Praca i pieniądze puts its 9 pictures at the fixed places") << 13
+    QTest::addRow("spread 1 Podkowa puts its 8 pictures at the fixed places")
+        << 1 << Punkty{{183, 30}, {48, 30}, {88, 116}, {120, 202}, {180, 202}, {240, 202}, {275, 116}, {318, 30}};
+    QTest::addRow("spread 2 Trzy karty puts its 4 pictures at the fixed places")
+        << 2 << Punkty{{170, 30}, {104, 120}, {170, 120}, {236, 120}};
+    QTest::addRow("spread 3 Wyrocznia puts its 8 pictures at the fixed places")
+        << 3 << Punkty{{200, 30}, {128, 119}, {56, 119}, {128, 30}, {128, 207}, {200, 119}, {264, 30}, {264, 207}};
+    QTest::addRow("spread 4 Obecny związek puts its 6 pictures at the fixed places")
+        << 4 << Punkty{{168, 190}, {140, 105}, {196, 105}, {48, 105}, {168, 20}, {288, 105}};
+    QTest::addRow("spread 5 Zdrowie puts its 9 pictures at the fixed places")
+        << 5 << Punkty{{195, 120}, {15, 120},  {75, 40},   {75, 200}, {315, 200},
+                       {315, 40},  {375, 120}, {135, 120}, {255, 120}};
+    QTest::addRow("spread 6 Ambasada puts its 5 pictures at the fixed places")
+        << 6 << Punkty{{188, 20}, {100, 20}, {276, 20}, {148, 105}, {236, 105}};
+    QTest::addRow("spread 7 Decyzja puts its 7 pictures at the fixed places")
+        << 7 << Punkty{{188, 105}, {284, 20}, {284, 105}, {284, 192}, {92, 20}, {92, 105}, {92, 192}};
+    QTest::addRow("spread 8 Błąd puts its 6 pictures at the fixed places")
+        << 8 << Punkty{{188, 70}, {132, 20}, {244, 20}, {40, 155}, {188, 155}, {316, 155}};
+    QTest::addRow("spread 9 Obciążenia karmiczne puts its 6 pictures at the fixed places")
+        << 9 << Punkty{{44, 91}, {116, 20}, {180, 91}, {244, 20}, {308, 91}, {116, 162}};
+    QTest::addRow("spread 10 Piramida Wenus puts its 11 pictures at the fixed places")
+        << 10 << Punkty{{188, 203}, {83, 120},  {240, 62}, {136, 62},  {188, 22}, {130, 203},
+                        {348, 203}, {188, 120}, {28, 203}, {294, 120}, {247, 203}};
+    QTest::addRow("spread 11 Życie rodzinne puts its 7 pictures at the fixed places")
+        << 11 << Punkty{{188, 22}, {136, 57}, {240, 57}, {188, 107}, {293, 107}, {108, 193}, {188, 193}};
+    QTest::addRow("spread 12 Trzydzieści srebrników puts its 7 pictures at the fixed places")
+        << 12 << Punkty{{48, 129}, {48, 42}, {291, 42}, {168, 20}, {104, 87}, {232, 87}, {291, 129}};
+    QTest::addRow("spread 13 Praca i pieniądze puts its 9 pictures at the fixed places")
+        << 13
         << Punkty{{145, 25}, {15, 25}, {80, 85}, {210, 85}, {275, 25}, {15, 145}, {275, 145}, {80, 205}, {210, 205}};
-    QTest::addRow("spread 14 Zmiana pracy puts its 9 pictures at the fixed places") << 14
-        << Punkty{{192, 34}, {128, 34}, {128, 119}, {128, 205}, {192, 119}, {192, 205}, {256, 34}, {256, 119}, {256, 205}};
-    QTest::addRow("spread 15 Jedna karta puts its 1 picture at the fixed places") << 15
-        << Punkty{{190, 205}};
+    QTest::addRow("spread 14 Zmiana pracy puts its 9 pictures at the fixed places")
+        << 14 << Punkty{{192, 34},  {128, 34}, {128, 119}, {128, 205}, {192, 119},
+                        {192, 205}, {256, 34}, {256, 119}, {256, 205}};
+    QTest::addRow("spread 15 Jedna karta puts its 1 picture at the fixed places") << 15 << Punkty{{190, 205}};
     // No fixed places exist for this one: a row, position 1 on the right.
-    QTest::addRow("spread 16 Los człowieczy puts its 3 pictures in a row at the middle") << 16
-        << Punkty{{256, 120}, {190, 120}, {124, 120}};
+    QTest::addRow("spread 16 Los człowieczy puts its 3 pictures in a row at the middle")
+        << 16 << Punkty{{256, 120}, {190, 120}, {124, 120}};
 }
 
 void TestUkladWydruku::miejscaObrazowKazdegoRozkladu()
@@ -209,11 +212,16 @@ void TestUkladWydruku::nazwyKartNieNachodzaNaNic()
             karty[size_t(p)] = nazwy.at((p - 1 + przesuniecie) % nazwy.size());
         const ElementyWydruku e = UstawWydruk(uklad, karty);
 
-        struct Element { QString co; QRectF r; };
+        struct Element
+        {
+            QString co;
+            QRectF r;
+        };
         std::vector<Element> elementy;
         for (int p = 1; p <= n; ++p) {
             const QPointF o = e.ObrazyWydruku[size_t(p)].miejsce;
-            elementy.push_back({QStringLiteral("picture %1").arg(p), QRectF(o, QSizeF(SzerokoscObrazu, WysokoscObrazu))});
+            elementy.push_back(
+                {QStringLiteral("picture %1").arg(p), QRectF(o, QSizeF(SzerokoscObrazu, WysokoscObrazu))});
             for (const QRectF &r : TuszEtykiety(e.NumeryWydruku[size_t(p)]))
                 elementy.push_back({QStringLiteral("number %1").arg(p), r});
         }
@@ -300,15 +308,13 @@ void TestUkladWydruku::pusteWiersze_data()
     const QMap<int, QString> pusty25i78{{25, QString()}, {78, QString()}};
     const QMap<int, QString> pusty24{{24, QString()}};
 
-    QTest::addRow("an empty line 25 gains a blank line before it")
-        << Tekst(30, pusty25) << linie(30, pusty25, {25});
+    QTest::addRow("an empty line 25 gains a blank line before it") << Tekst(30, pusty25) << linie(30, pusty25, {25});
     QTest::addRow("a line 25 of blanks only gains a blank line before it")
         << Tekst(30, spacje25) << linie(30, spacje25, {25});
     QTest::addRow("a line 25 with text is left alone") << Tekst(30, {}) << linie(30, {}, {});
     QTest::addRow("a blank line 24 is left alone") << Tekst(30, pusty24) << linie(30, pusty24, {});
     QTest::addRow("a text of 24 lines is left alone") << Tekst(24, {}) << linie(24, {}, {});
-    QTest::addRow("an empty line 79 gains a blank line before it")
-        << Tekst(90, pusty79) << linie(90, pusty79, {79});
+    QTest::addRow("an empty line 79 gains a blank line before it") << Tekst(90, pusty79) << linie(90, pusty79, {79});
     QTest::addRow("line 79 is counted after the insertion at 25")
         << Tekst(90, pusty25i78) << linie(90, pusty25i78, {25, 78});
 }

@@ -86,7 +86,8 @@ void TestImport::importTalii()
     QCOMPARE(n, numer);
 
     QSqlQuery q(m->Baza());
-    QVERIFY(q.exec(QStringLiteral("select ID, NrKarty, NazwaTalii from kartygraf where NumerTalii = %1 order by ID").arg(n)));
+    QVERIFY(q.exec(
+        QStringLiteral("select ID, NrKarty, NazwaTalii from kartygraf where NumerTalii = %1 order by ID").arg(n)));
     for (int k = 1; k <= 24; ++k) {
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), pierwszeId + k - 1);
@@ -141,7 +142,9 @@ void TestImport::opisTalii_data()
         << (dluga + QLatin1Char('\n') + dluga).toUtf8() << QString(50, QLatin1Char('x'))
         << Karty({QString(50, QLatin1Char('x'))});
     QTest::addRow("lines after the 25th are ignored")
-        << (QStringList{QStringLiteral("Pelna")} + Ponumerowane(QStringLiteral("K%1"), 30)).join(QLatin1Char('\n')).toUtf8()
+        << (QStringList{QStringLiteral("Pelna")} + Ponumerowane(QStringLiteral("K%1"), 30))
+               .join(QLatin1Char('\n'))
+               .toUtf8()
         << QStringLiteral("Pelna") << Ponumerowane(QStringLiteral("K%1"), 24);
     QTest::addRow("an empty descriptor gives a deck without names") << QByteArray() << QString() << Karty({});
 }
@@ -171,15 +174,14 @@ void TestImport::kodowanieOpisu_data()
     const QStringList slowa{QStringLiteral("ZIELONY STÓŁ"), QStringLiteral("RÓŻOWY"), QStringLiteral("KÓŁKO")};
     const QStringList litery{QStringLiteral("ąćęłńóśźż"), QStringLiteral("ĄĆĘŁŃÓŚŹŻ")};
     const QByteArray bom("\xEF\xBB\xBF");
-    QTest::addRow("plain ASCII reads as it stands") << QByteArray("Stol\r\nLas O'Neila\r\n")
-                                                    << QStringList{"Stol", "Las O'Neila"};
+    QTest::addRow("plain ASCII reads as it stands")
+        << QByteArray("Stol\r\nLas O'Neila\r\n") << QStringList{"Stol", "Las O'Neila"};
     for (const QString &slowo : slowa)
         QTest::addRow("Windows-1250 \"%s\", valid UTF-8 by chance, reads as Windows-1250", qPrintable(slowo))
             << Cp1250(slowo + QStringLiteral("\r\n")) << QStringList{slowo};
     QTest::addRow("Windows-1250 with all three words reads as Windows-1250")
         << Cp1250(slowa.join(QStringLiteral("\r\n"))) << slowa;
-    QTest::addRow("UTF-8 without a byte order mark reads as UTF-8")
-        << slowa.join(QLatin1Char('\n')).toUtf8() << slowa;
+    QTest::addRow("UTF-8 without a byte order mark reads as UTF-8") << slowa.join(QLatin1Char('\n')).toUtf8() << slowa;
     QTest::addRow("UTF-8 with a byte order mark reads as UTF-8 without the mark")
         << bom + slowa.join(QStringLiteral("\r\n")).toUtf8() << slowa;
     QTest::addRow("UTF-8 of Polish letters only reads as UTF-8") << litery.join(QLatin1Char('\n')).toUtf8() << litery;
@@ -187,8 +189,8 @@ void TestImport::kodowanieOpisu_data()
         << Cp1250(litery.join(QLatin1Char('\n'))) << litery;
     QTest::addRow("UTF-8 with a mark and one broken byte keeps the letters around it")
         << bom + QByteArray("Z\xC3\xB3\xC5\x82w \xFF\xC4\x85") << QStringList{QStringLiteral("Zółw \uFFFDą")};
-    QTest::addRow("UTF-8 of letters beyond Polish stays UTF-8") << QStringLiteral("Руны\nMüller").toUtf8()
-                                                                 << QStringList{QStringLiteral("Руны"), QStringLiteral("Müller")};
+    QTest::addRow("UTF-8 of letters beyond Polish stays UTF-8")
+        << QStringLiteral("Руны\nMüller").toUtf8() << QStringList{QStringLiteral("Руны"), QStringLiteral("Müller")};
 }
 
 // Both descriptors share one reading of their bytes: the background names and
@@ -247,8 +249,9 @@ void TestImport::importTel_data()
     QTest::addColumn<QString>("wSzczegolach");
 
     QTest::addRow("three Windows-1250 lines add three complete backgrounds after the existing ones")
-        << 2 << Cp1250(QStringLiteral("Leśna polana\r\nMorze\r\nGóry\r\n")) << QList<int>{1, 2, 3} << QList<int>{1, 2, 3}
-        << true << QStringList{QStringLiteral("Leśna polana"), QStringLiteral("Morze"), QStringLiteral("Góry")} << QString();
+        << 2 << Cp1250(QStringLiteral("Leśna polana\r\nMorze\r\nGóry\r\n")) << QList<int>{1, 2, 3}
+        << QList<int>{1, 2, 3} << true
+        << QStringList{QStringLiteral("Leśna polana"), QStringLiteral("Morze"), QStringLiteral("Góry")} << QString();
     QTest::addRow("into an empty store the first background gets id 1")
         << 0 << QStringLiteral("Ściana").toUtf8() << QList<int>{1} << QList<int>{1} << true
         << QStringList{QStringLiteral("Ściana")} << QString();
@@ -256,14 +259,14 @@ void TestImport::importTel_data()
         << 0 << Cp1250(QStringLiteral("Las\r\nSzary kamień")) << QList<int>{1, 2} << QList<int>{1, 2} << true
         << QStringList{QStringLiteral("Las"), QStringLiteral("Szary kamień")} << QString();
     QTest::addRow("a trailing empty line without a picture for the extra number stops after the named ones")
-        << 2 << QByteArray("A\nB\n\n") << QList<int>{1, 2} << QList<int>{1, 2} << false
-        << QStringList{"A", "B"} << QStringLiteral("tlo_3.bmp");
+        << 2 << QByteArray("A\nB\n\n") << QList<int>{1, 2} << QList<int>{1, 2} << false << QStringList{"A", "B"}
+        << QStringLiteral("tlo_3.bmp");
     QTest::addRow("a trailing empty line with a picture for the extra number adds a nameless background")
         << 2 << QByteArray("A\nB\n\n") << QList<int>{1, 2, 3} << QList<int>{1, 2, 3} << true
         << QStringList{"A", "B", ""} << QString();
     QTest::addRow("a missing miniature stops at its line and keeps the ones before complete")
-        << 2 << QByteArray("A\r\nB\r\nC\r\n") << QList<int>{1, 2, 3} << QList<int>{1, 3} << false
-        << QStringList{"A"} << QStringLiteral("m_tlo_2.bmp");
+        << 2 << QByteArray("A\r\nB\r\nC\r\n") << QList<int>{1, 2, 3} << QList<int>{1, 3} << false << QStringList{"A"}
+        << QStringLiteral("m_tlo_2.bmp");
     QTest::addRow("a name with a quote and names over 30 characters are stored as written, cut to 30")
         << 1 << QByteArray("Stol O'Briena\n") + QByteArray(40, 'y') << QList<int>{1, 2} << QList<int>{1, 2} << true
         << QStringList{QStringLiteral("Stol O'Briena"), QString(30, QLatin1Char('y'))} << QString();

@@ -26,9 +26,15 @@ class SkryptWyboru : public WyborPliku
 {
 public:
     QStringList odpowiedzi;
-    QString PlikDoZapisu(QWidget *, const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    QString PlikDoZapisu(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     QString PlikDoOdczytu(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString DowolnyPlik(QWidget *, const QString &) override { return odpowiedzi.isEmpty() ? QString() : odpowiedzi.takeFirst(); }
+    QString DowolnyPlik(QWidget *, const QString &) override
+    {
+        return odpowiedzi.isEmpty() ? QString() : odpowiedzi.takeFirst();
+    }
 };
 
 using Komunikaty = QList<QPair<QString, QString>>;
@@ -126,8 +132,9 @@ void TestOknoUstawienia::wyglad()
     QStringList grupy;
     for (auto *g : o.findChildren<QGroupBox *>())
         grupy << g->title() + QStringLiteral("|%1x%2").arg(g->width()).arg(g->height());
-    QCOMPARE(grupy, (QStringList{QStringLiteral(" Szczegóły |441x89"), QStringLiteral(" Ułożenie |230x61"),
-                                 QStringLiteral(" Minimalizacja|207x61")}));
+    QCOMPARE(grupy,
+             (QStringList{QStringLiteral(" Szczegóły |441x89"), QStringLiteral(" Ułożenie |230x61"),
+                          QStringLiteral(" Minimalizacja|207x61")}));
     for (QComboBox *c : {o.DBLookupComboBox1, o.ComboBox2, o.DBLookupComboBox2})
         QCOMPARE(c->width(), 140);
     QCOMPARE(o.DBImage1->size(), QSize(49, 65));
@@ -140,17 +147,20 @@ void TestOknoUstawienia::wyglad()
         QCOMPARE(b->size(), QSize(79, 38));
         przyciski << b->text() + QLatin1Char('|') + b->toolTip();
     }
-    QCOMPARE(przyciski, (QStringList{QStringLiteral("Stoliki|Załaduj nowy stolik"), QStringLiteral("Karty|Załaduj nową talię"),
-                                     QStringLiteral("OK|"), QStringLiteral("Anuluj|")}));
-    QVERIFY(o.BitBtn3->x() < o.BitBtnload->x() && o.BitBtnload->x() < o.BitBtn1->x() && o.BitBtn1->x() < o.BitBtn2->x());
+    QCOMPARE(przyciski,
+             (QStringList{QStringLiteral("Stoliki|Załaduj nowy stolik"), QStringLiteral("Karty|Załaduj nową talię"),
+                          QStringLiteral("OK|"), QStringLiteral("Anuluj|")}));
+    QVERIFY(o.BitBtn3->x() < o.BitBtnload->x() && o.BitBtnload->x() < o.BitBtn1->x()
+            && o.BitBtn1->x() < o.BitBtn2->x());
     QVERIFY(o.BitBtn2->geometry().right() >= 440);
 
     QStringList radia;
     for (QButtonGroup *g : {o.RGUlozenie, o.RGmini})
         for (int i = 0; i < 2; ++i)
             radia << g->button(i)->text();
-    QCOMPARE(radia, (QStringList{QStringLiteral("Ułóż karty losowo"), QStringLiteral("Ręczne ułożenie kart"),
-                                 QStringLiteral("do ikony na pasku zadań"), QStringLiteral("na pasek zadań")}));
+    QCOMPARE(radia,
+             (QStringList{QStringLiteral("Ułóż karty losowo"), QStringLiteral("Ręczne ułożenie kart"),
+                          QStringLiteral("do ikony na pasku zadań"), QStringLiteral("na pasek zadań")}));
 
     QStringList uklady;
     for (int n = 1; n <= 16; ++n)
@@ -159,8 +169,8 @@ void TestOknoUstawienia::wyglad()
     QVERIFY(o.NazwaUkladu(0).isEmpty() && o.NazwaUkladu(17).isEmpty());
     QVERIFY(!o.ComboBox1->isVisible());
     QCOMPARE((QStringList{o.TytulTalii(1), o.TytulTalii(2), o.TytulTalii(3), o.TytulTalii(4), o.TytulTalii(5)}),
-             (QStringList{QStringLiteral("Kamienne runy"), QStringLiteral("Drewniane runy"), QStringLiteral("Runy z kości"),
-                          QStringLiteral("Złote runy nocy"), QString()}));
+             (QStringList{QStringLiteral("Kamienne runy"), QStringLiteral("Drewniane runy"),
+                          QStringLiteral("Runy z kości"), QStringLiteral("Złote runy nocy"), QString()}));
 
     // Nothing clipped: every text fits its control, every control its parent.
     for (QWidget *w : o.findChildren<QWidget *>()) {
@@ -371,7 +381,8 @@ void TestOknoUstawienia::import_data()
     QTest::addColumn<int>("wpisy");
     QTest::addColumn<QString>("wSzczegolach"); // empty: no failure message
     QTest::addRow("a complete deck is listed at once and the selection stays") << true << 0 << 5 << QString();
-    QTest::addRow("a deck with a missing picture is reported and not listed") << true << 1 << 4 << QStringLiteral("07.bmp");
+    QTest::addRow("a deck with a missing picture is reported and not listed")
+        << true << 1 << 4 << QStringLiteral("07.bmp");
     QTest::addRow("cancelling the deck chooser leaves no trace after the hint") << true << 2 << 4 << QString();
     QTest::addRow("complete backgrounds are listed at once and the selection stays") << false << 0 << 6 << QString();
     QTest::addRow("backgrounds before a missing picture are listed and the failure reported")
@@ -390,7 +401,8 @@ void TestOknoUstawienia::import()
     const QString folder = p.Plik(QStringLiteral("pobrane"));
     QString opis;
     if (talia) {
-        ZrobTalie(folder, Cp1250(QStringLiteral("Bursztyn\r\nŁzy\r\n")), wariant == 1 ? QStringList{"07.bmp"} : QStringList{});
+        ZrobTalie(folder, Cp1250(QStringLiteral("Bursztyn\r\nŁzy\r\n")),
+                  wariant == 1 ? QStringList{"07.bmp"} : QStringList{});
         opis = folder + QStringLiteral("/talia.txt");
     } else {
         ZrobTla(folder, "Las\r\nMorze\r\nPiasek\r\n", {1, 2, wariant == 1 ? 9 : 3}, {1, 2, 3});
@@ -404,8 +416,9 @@ void TestOknoUstawienia::import()
     QVERIFY(!m_komunikaty.isEmpty());
     const QStringList linie = m_komunikaty[0].first.split(QStringLiteral("\n\r"));
     QCOMPARE(linie.size(), 3);
-    QCOMPARE(linie[0], talia ? QStringLiteral("Wskaż plik \"talia.txt\" z informacją o nowej talii kart.")
-                             : QStringLiteral("Wskaż plik \"stoliki.txt\" z informacją o nowych stolikach."));
+    QCOMPARE(linie[0],
+             talia ? QStringLiteral("Wskaż plik \"talia.txt\" z informacją o nowej talii kart.")
+                   : QStringLiteral("Wskaż plik \"stoliki.txt\" z informacją o nowych stolikach."));
     QCOMPARE(linie[1], QStringLiteral("Jeżeli nie posiadasz takiego pliku, możesz go znaleźć na stronie:"));
     QVERIFY2(linie[2].contains(QStringLiteral("dodatki.html")), qPrintable(linie[2]));
     if (wSzczegolach.isEmpty()) {

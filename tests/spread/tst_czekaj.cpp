@@ -46,7 +46,8 @@ void TstCzekaj::obslugujeZdarzeniaWTrakcie()
     qint64 timerPo = -1;
     bool kolejka = false;
     QTimer::singleShot(50, this, [&] { timerPo = zegar.elapsed(); });
-    QMetaObject::invokeMethod(this, [&] { kolejka = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { kolejka = true; }, Qt::QueuedConnection);
     Czekaj(0.3);
     QVERIFY(kolejka);
     QVERIFY2(timerPo >= 50 && timerPo < 250, qPrintable(QString::number(timerPo)));

@@ -31,7 +31,8 @@ QString CoNieWidac(int n, const QRect &stol, const std::array<QPoint, 16> &rogi,
     const std::array<QSize, 16> pelne = Etykiety();
     auto etykieta = [&](int p) {
         const QSize e = pelne[p];
-        const QSize r = skala < 1 ? QSize(int(std::ceil(e.width() * skala)) + 1, std::max(1, qRound(e.height() * skala))) : e;
+        const QSize r =
+            skala < 1 ? QSize(int(std::ceil(e.width() * skala)) + 1, std::max(1, qRound(e.height() * skala))) : e;
         return QRect(rogi[p] + przesuniecie, r);
     };
     auto poza = [&](const QRect &r) {
@@ -39,10 +40,14 @@ QString CoNieWidac(int n, const QRect &stol, const std::array<QPoint, 16> &rogi,
         const int prawo = r.x() + r.width() - (stol.x() + stol.width());
         const int dol = r.y() + r.height() - (stol.y() + stol.height());
         QStringList s;
-        if (lewo > 0) s << QStringLiteral("%1 px left of").arg(lewo);
-        if (gora > 0) s << QStringLiteral("%1 px above").arg(gora);
-        if (prawo > 0) s << QStringLiteral("%1 px right of").arg(prawo);
-        if (dol > 0) s << QStringLiteral("%1 px below").arg(dol);
+        if (lewo > 0)
+            s << QStringLiteral("%1 px left of").arg(lewo);
+        if (gora > 0)
+            s << QStringLiteral("%1 px above").arg(gora);
+        if (prawo > 0)
+            s << QStringLiteral("%1 px right of").arg(prawo);
+        if (dol > 0)
+            s << QStringLiteral("%1 px below").arg(dol);
         return s.join(QStringLiteral(", "));
     };
     const int liczba = LiczbaKart(n);
@@ -72,7 +77,10 @@ void SprawdzUlozenie(int n, QSize rozmiar, int ekran)
     std::array<QPoint, 16> rogi{};
     const UlozenieNaStole u = UlozNaStole(n, n, stol, ekran, Etykiety(), rogi);
     const QString opis = QStringLiteral("spread %1, table %2x%3, screen %4: ")
-                             .arg(n).arg(rozmiar.width()).arg(rozmiar.height()).arg(ekran);
+                             .arg(n)
+                             .arg(rozmiar.width())
+                             .arg(rozmiar.height())
+                             .arg(ekran);
     const QString po = CoNieWidac(n, stol, rogi, u.karta, u.przesuniecieEtykiety, u.skala);
     QVERIFY2(po.isEmpty(), qPrintable(opis + po));
 
@@ -108,7 +116,8 @@ void SprawdzUlozenie(int n, QSize rozmiar, int ekran)
             x0 = std::min(x0, rogi[p].x());
             y0 = std::min(y0, rogi[p].y());
             x1 = std::max({x1, rogi[p].x() + u.karta.width(), rogi[p].x() + u.przesuniecieEtykiety.x() + 1});
-            y1 = std::max({y1, rogi[p].y() + u.karta.height(), rogi[p].y() + u.przesuniecieEtykiety.y() + u.wysokoscEtykiety});
+            y1 = std::max(
+                {y1, rogi[p].y() + u.karta.height(), rogi[p].y() + u.przesuniecieEtykiety.y() + u.wysokoscEtykiety});
         }
         QVERIFY2(x1 - x0 >= rozmiar.width() - 2 * 10 - 4 || y1 - y0 >= rozmiar.height() - 2 * 10 - 4,
                  qPrintable(opis + QStringLiteral("shrunk to %1, more than needed").arg(u.skala)));
@@ -162,7 +171,7 @@ void TstGeometria::pozycja_data()
     QTest::addColumn<QSize>("stol");
     QTest::addColumn<int>("ekran");
     QTest::addColumn<int>("p");
-    QTest::addColumn<QPoint>("lewyGorny");  // x = left, y = top
+    QTest::addColumn<QPoint>("lewyGorny"); // x = left, y = top
 
     QTest::addRow("worked example: spread 2 position 1 on a 1024 screen, table 760x650")
         << 2 << 2 << QSize(760, 650) << 1024 << 1 << QPoint(299, 95);
@@ -178,26 +187,19 @@ void TstGeometria::pozycja_data()
         << 1 << 1 << QSize(536, 640) << 800 << 3 << QPoint(11, 192);
     QTest::addRow("short table clamps a negative top to 10")
         << 13 << 13 << QSize(900, 400) << 800 << 1 << QPoint(215, 10);
-    QTest::addRow("H-640 = 2 gives A = R(0.5) = 0")
-        << 15 << 15 << QSize(900, 642) << 800 << 1 << QPoint(250, 210);
-    QTest::addRow("H-640 = 6 gives A = R(1.5) = 2")
-        << 15 << 15 << QSize(900, 646) << 800 << 1 << QPoint(250, 212);
-    QTest::addRow("W-900 = 3 gives B = R(0.5) = 0")
-        << 15 << 15 << QSize(903, 640) << 800 << 1 << QPoint(250, 210);
-    QTest::addRow("W-900 = 9 gives B = R(1.5) = 2")
-        << 15 << 15 << QSize(909, 640) << 800 << 1 << QPoint(252, 210);
+    QTest::addRow("H-640 = 2 gives A = R(0.5) = 0") << 15 << 15 << QSize(900, 642) << 800 << 1 << QPoint(250, 210);
+    QTest::addRow("H-640 = 6 gives A = R(1.5) = 2") << 15 << 15 << QSize(900, 646) << 800 << 1 << QPoint(250, 212);
+    QTest::addRow("W-900 = 3 gives B = R(0.5) = 0") << 15 << 15 << QSize(903, 640) << 800 << 1 << QPoint(250, 210);
+    QTest::addRow("W-900 = 9 gives B = R(1.5) = 2") << 15 << 15 << QSize(909, 640) << 800 << 1 << QPoint(252, 210);
     QTest::addRow("wide screen clamps first: left -53 becomes 10, then R(14)-5 = 9")
         << 1 << 1 << QSize(536, 640) << 1024 << 2 << QPoint(9, 58);
     QTest::addRow("screen exactly 800 wide is not scaled")
         << 16 << 16 << QSize(900, 640) << 800 << 1 << QPoint(384, 210);
-    QTest::addRow("screen 801 wide is scaled by 1.4")
-        << 16 << 16 << QSize(900, 640) << 801 << 1 << QPoint(533, 274);
+    QTest::addRow("screen 801 wide is scaled by 1.4") << 16 << 16 << QSize(900, 640) << 801 << 1 << QPoint(533, 274);
     QTest::addRow("positions beyond the spread's count keep their old corner")
         << 2 << 2 << QSize(900, 640) << 1024 << 5 << Nietkniety;
-    QTest::addRow("spread 0 places nothing")
-        << 0 << 0 << QSize(900, 640) << 1024 << 1 << Nietkniety;
-    QTest::addRow("spread 17 places nothing")
-        << 17 << 17 << QSize(900, 640) << 800 << 1 << Nietkniety;
+    QTest::addRow("spread 0 places nothing") << 0 << 0 << QSize(900, 640) << 1024 << 1 << Nietkniety;
+    QTest::addRow("spread 17 places nothing") << 17 << 17 << QSize(900, 640) << 800 << 1 << Nietkniety;
     QTest::addRow("clamping runs only over the count of the spread on the table")
         << 5 << 2 << QSize(900, 400) << 800 << 6 << QPoint(515, -10);
     QTest::addRow("scaling runs only over the count of the spread on the table")
@@ -254,7 +256,8 @@ void TstGeometria::naStole_data()
     QTest::addColumn<int>("ekran");
     // Table areas of maximised windows: the screen less the window's title
     // bar, menu bar and toolbar, and the 264-pixel panel on the right.
-    const struct {
+    const struct
+    {
         const char *opis;
         QSize stol;
         int ekran;

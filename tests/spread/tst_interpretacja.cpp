@@ -3,7 +3,7 @@
 
 #include <QtTest>
 
-using Naglowki = QMap<int, QString>;  // position -> heading; a missing key is a null heading
+using Naglowki = QMap<int, QString>; // position -> heading; a missing key is a null heading
 
 class TstInterpretacja : public QObject
 {
@@ -32,55 +32,77 @@ void TstInterpretacja::tekst_data()
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("odwrocona");
     QTest::addColumn<Naglowki>("naglowki");
-    QTest::addColumn<QStringList>("znaczenia");  // meaning of position k at index k-1
-    QTest::addColumn<QStringList>("wiersze");    // the text split at CR LF
+    QTest::addColumn<QStringList>("znaczenia"); // meaning of position k at index k-1
+    QTest::addColumn<QStringList>("wiersze");   // the text split at CR LF
 
     const QStringList m4{u"M1"_qs, u"M2"_qs, u"M3 odwrócone"_qs, u"M4"_qs};
     QTest::addRow("spread 2 with headings and card 3 reversed reads as the example")
         << 2 << 3 << Naglowki{{2, u"H2"_qs}, {3, u"H3"_qs}, {4, u"H4"_qs}} << m4
-        << QStringList{OpisUkladu(2), u" "_qs,
-                       u"[1] Sygnifikator: Karta1"_qs, u"M1"_qs, u""_qs,
-                       u"[2] H2"_qs, u"Karta2"_qs, u"M2"_qs, u""_qs,
-                       u"[3] H3"_qs, u"Karta3 (Odw.)"_qs, u"M3 odwrócone"_qs, u""_qs,
-                       u"[4] H4"_qs, u"Karta4"_qs, u"M4"_qs, u""_qs, u""_qs};
+        << QStringList{OpisUkladu(2),
+                       u" "_qs,
+                       u"[1] Sygnifikator: Karta1"_qs,
+                       u"M1"_qs,
+                       u""_qs,
+                       u"[2] H2"_qs,
+                       u"Karta2"_qs,
+                       u"M2"_qs,
+                       u""_qs,
+                       u"[3] H3"_qs,
+                       u"Karta3 (Odw.)"_qs,
+                       u"M3 odwrócone"_qs,
+                       u""_qs,
+                       u"[4] H4"_qs,
+                       u"Karta4"_qs,
+                       u"M4"_qs,
+                       u""_qs,
+                       u""_qs};
     QTest::addRow("spread 2 without headings puts number and name on one line")
-        << 2 << 0 << Naglowki{} << m4
-        << QStringList{OpisUkladu(2), u" "_qs,
-                       u"[1] Sygnifikator: Karta1"_qs, u"M1"_qs, u""_qs,
-                       u"[2] Karta2"_qs, u"M2"_qs, u""_qs,
-                       u"[3] Karta3"_qs, u"M3 odwrócone"_qs, u""_qs,
-                       u"[4] Karta4"_qs, u"M4"_qs, u""_qs, u""_qs};
+        << 2 << 0 << Naglowki{} << m4 << QStringList{OpisUkladu(2),      u" "_qs, u"[1] Sygnifikator: Karta1"_qs,
+                                                     u"M1"_qs,           u""_qs,  u"[2] Karta2"_qs,
+                                                     u"M2"_qs,           u""_qs,  u"[3] Karta3"_qs,
+                                                     u"M3 odwrócone"_qs, u""_qs,  u"[4] Karta4"_qs,
+                                                     u"M4"_qs,           u""_qs,  u""_qs};
     QTest::addRow("spread 2 with an empty (not missing) heading keeps two title lines")
         << 2 << 0 << Naglowki{{2, u""_qs}} << QStringList{u"M1"_qs, u"M2"_qs}
-        << QStringList{OpisUkladu(2), u" "_qs,
-                       u"[1] Sygnifikator: Karta1"_qs, u"M1"_qs, u""_qs,
-                       u"[2] "_qs, u"Karta2"_qs, u"M2"_qs, u""_qs,
-                       u"[3] Karta3"_qs, u""_qs, u""_qs,
-                       u"[4] Karta4"_qs, u""_qs, u""_qs, u""_qs};
+        << QStringList{OpisUkladu(2),
+                       u" "_qs,
+                       u"[1] Sygnifikator: Karta1"_qs,
+                       u"M1"_qs,
+                       u""_qs,
+                       u"[2] "_qs,
+                       u"Karta2"_qs,
+                       u"M2"_qs,
+                       u""_qs,
+                       u"[3] Karta3"_qs,
+                       u""_qs,
+                       u""_qs,
+                       u"[4] Karta4"_qs,
+                       u""_qs,
+                       u""_qs,
+                       u""_qs};
     QTest::addRow("spread 15 with a heading: no description, heading then name")
         << 15 << 0 << Naglowki{{1, u"Co cię czeka"_qs}} << QStringList{u"M1"_qs}
         << QStringList{u"[1] Co cię czeka"_qs, u"Karta1"_qs, u"M1"_qs, u""_qs, u""_qs};
     QTest::addRow("spread 15 without a heading: number and name on one line")
-        << 15 << 0 << Naglowki{} << QStringList{u"M1"_qs}
-        << QStringList{u"[1] Karta1"_qs, u"M1"_qs, u""_qs, u""_qs};
+        << 15 << 0 << Naglowki{} << QStringList{u"M1"_qs} << QStringList{u"[1] Karta1"_qs, u"M1"_qs, u""_qs, u""_qs};
     QTest::addRow("spread 15 reversed card carries its mark")
         << 15 << 1 << Naglowki{} << QStringList{u"M1 odwrócone"_qs}
         << QStringList{u"[1] Karta1 (Odw.)"_qs, u"M1 odwrócone"_qs, u""_qs, u""_qs};
     QTest::addRow("spread 16 without headings uses the fixed past, present and future titles")
         << 16 << 0 << Naglowki{} << QStringList{u"M1"_qs, u"M2"_qs, u"M3"_qs}
-        << QStringList{OpisUkladu(16), u" "_qs,
-                       u"[1] Przeszłość: Karta1"_qs, u"M1"_qs, u""_qs,
-                       u"[2] Teraźniejszość Karta2"_qs, u"M2"_qs, u""_qs,
-                       u"[3] Przyszłość Karta3"_qs, u"M3"_qs, u""_qs, u""_qs};
+        << QStringList{
+               OpisUkladu(16), u" "_qs, u"[1] Przeszłość: Karta1"_qs, u"M1"_qs, u""_qs, u"[2] Teraźniejszość Karta2"_qs,
+               u"M2"_qs,       u""_qs,  u"[3] Przyszłość Karta3"_qs,  u"M3"_qs, u""_qs, u""_qs};
     QTest::addRow("spread 16 with headings puts them on positions 2 and 3 only")
-        << 16 << 0 << Naglowki{{1, u"nieużywany"_qs}, {2, u"H2"_qs}, {3, u"H3"_qs}} << QStringList{u"M1"_qs, u"M2"_qs, u"M3"_qs}
-        << QStringList{OpisUkladu(16), u" "_qs,
-                       u"[1] Przeszłość: Karta1"_qs, u"M1"_qs, u""_qs,
-                       u"[2] H2"_qs, u"Karta2"_qs, u"M2"_qs, u""_qs,
-                       u"[3] H3"_qs, u"Karta3"_qs, u"M3"_qs, u""_qs, u""_qs};
+        << 16 << 0 << Naglowki{{1, u"nieużywany"_qs}, {2, u"H2"_qs}, {3, u"H3"_qs}}
+        << QStringList{u"M1"_qs, u"M2"_qs, u"M3"_qs}
+        << QStringList{OpisUkladu(16), u" "_qs,      u"[1] Przeszłość: Karta1"_qs,
+                       u"M1"_qs,       u""_qs,       u"[2] H2"_qs,
+                       u"Karta2"_qs,   u"M2"_qs,     u""_qs,
+                       u"[3] H3"_qs,   u"Karta3"_qs, u"M3"_qs,
+                       u""_qs,         u""_qs};
     QTest::addRow("an empty meaning leaves two empty lines after the title")
-        << 15 << 0 << Naglowki{} << QStringList{QString()}
-        << QStringList{u"[1] Karta1"_qs, u""_qs, u""_qs, u""_qs};
+        << 15 << 0 << Naglowki{} << QStringList{QString()} << QStringList{u"[1] Karta1"_qs, u""_qs, u""_qs, u""_qs};
     QTest::addRow("a meaning of several lines is kept unchanged")
         << 15 << 0 << Naglowki{} << QStringList{u"pierwszy\r\ndrugi\r\n\r\ntrzeci"_qs}
         << QStringList{u"[1] Karta1"_qs, u"pierwszy"_qs, u"drugi"_qs, u""_qs, u"trzeci"_qs, u""_qs, u""_qs};
@@ -113,8 +135,10 @@ void TstInterpretacja::tekst()
     QCOMPARE(wynik.count(QLatin1Char('\r')), wynik.count(u"\r\n"_qs));
     const QStringList faktyczne = wynik.split(u"\r\n"_qs);
     for (int i = 0; i < std::min(faktyczne.size(), wiersze.size()); ++i)
-        QVERIFY2(faktyczne.at(i) == wiersze.at(i),
-                 qPrintable(QStringLiteral("line %1: \"%2\" instead of \"%3\"").arg(i + 1).arg(faktyczne.at(i), wiersze.at(i))));
+        QVERIFY2(
+            faktyczne.at(i) == wiersze.at(i),
+            qPrintable(
+                QStringLiteral("line %1: \"%2\" instead of \"%3\"").arg(i + 1).arg(faktyczne.at(i), wiersze.at(i))));
     QCOMPARE(faktyczne.size(), wiersze.size());
 }
 

@@ -36,13 +36,16 @@ void TstKatalog::uklad_data()
     QTest::addRow("spread 7 Decyzja has 7") << 7 << 7 << u"Decyzja"_qs << false << QString();
     QTest::addRow("spread 8 Błąd has 6") << 8 << 6 << u"Błąd"_qs << false << QString();
     QTest::addRow("spread 9 Obciążenia karmiczne has 6") << 9 << 6 << u"Obciążenia karmiczne"_qs << false << QString();
-    QTest::addRow("spread 10 Piramida Wenus has the most, 11") << 10 << 11 << u"Piramida Wenus"_qs << false << QString();
+    QTest::addRow("spread 10 Piramida Wenus has the most, 11")
+        << 10 << 11 << u"Piramida Wenus"_qs << false << QString();
     QTest::addRow("spread 11 Życie rodzinne has 7") << 11 << 7 << u"Życie rodzinne"_qs << false << QString();
     QTest::addRow("spread 12 Trzydzieści srebrników has 7")
-        << 12 << 7 << u"Trzydzieści srebrników"_qs << true << u"Układ ten służy analizie naszych relacji z przyjaciółmi."_qs;
+        << 12 << 7 << u"Trzydzieści srebrników"_qs << true
+        << u"Układ ten służy analizie naszych relacji z przyjaciółmi."_qs;
     QTest::addRow("spread 13 Praca i pieniądze has 9") << 13 << 9 << u"Praca i pieniądze"_qs << false << QString();
     QTest::addRow("spread 14 Zmiana pracy has 9") << 14 << 9 << u"Zmiana pracy"_qs << false << QString();
-    QTest::addRow("spread 15 Jedna karta has 1 and no description") << 15 << 1 << u"Jedna karta"_qs << true << QString();
+    QTest::addRow("spread 15 Jedna karta has 1 and no description")
+        << 15 << 1 << u"Jedna karta"_qs << true << QString();
     QTest::addRow("spread 16 Los człowieczy has 3")
         << 16 << 3 << u"Los człowieczy"_qs << true
         << u"Doskonały i bardzo wygodny układ dla początkujących, pozwala na przeanalizownaie zaistniałej sytuacji ze zwróceniem uwagi na przyczyny problemu (karta opisująca przeszłość), jak też na możliwości najlepszego rozwiązania zagadnienia (karta przyszłość)."_qs;
@@ -73,21 +76,11 @@ void TstKatalog::nazwyWKolejnosci()
     for (int n = 1; n <= 16; ++n)
         QCOMPARE(nazwy.at(n - 1), NazwaUkladu(n));
     // The list the settings window shows, item k - 1 naming spread k.
-    const QStringList oczekiwane{u"Podkowa"_qs,
-                                 u"Trzy karty"_qs,
-                                 u"Wyrocznia"_qs,
-                                 u"Obecny związek"_qs,
-                                 u"Zdrowie"_qs,
-                                 u"Ambasada"_qs,
-                                 u"Decyzja"_qs,
-                                 u"Błąd"_qs,
-                                 u"Obciążenia karmiczne"_qs,
-                                 u"Piramida Wenus"_qs,
-                                 u"Życie rodzinne"_qs,
-                                 u"Trzydzieści srebrników"_qs,
-                                 u"Praca i pieniądze"_qs,
-                                 u"Zmiana pracy"_qs,
-                                 u"Jedna karta"_qs,
+    const QStringList oczekiwane{u"Podkowa"_qs,           u"Trzy karty"_qs,     u"Wyrocznia"_qs,
+                                 u"Obecny związek"_qs,    u"Zdrowie"_qs,        u"Ambasada"_qs,
+                                 u"Decyzja"_qs,           u"Błąd"_qs,           u"Obciążenia karmiczne"_qs,
+                                 u"Piramida Wenus"_qs,    u"Życie rodzinne"_qs, u"Trzydzieści srebrników"_qs,
+                                 u"Praca i pieniądze"_qs, u"Zmiana pracy"_qs,   u"Jedna karta"_qs,
                                  u"Los człowieczy"_qs};
     QCOMPARE(nazwy, oczekiwane);
 }

@@ -47,7 +47,7 @@ void TstLosowanie::niezmienniki()
         std::mt19937 gen(ziarno);
         LosujKarty(poz, gen);
         SprawdzNiezmienniki(poz);
-        QCOMPARE(poz[0].NrKarty, 99);  // index 0 is not a position
+        QCOMPARE(poz[0].NrKarty, 99); // index 0 is not a position
     }
 }
 
@@ -67,8 +67,9 @@ void TstLosowanie::rozkladPoWieluLosowaniach()
     }
     for (int p = 1; p <= 15; ++p) {
         // Expected 2000 of 4000 with a spread of about 32; 1700..2300 is ten deviations wide.
-        QVERIFY2(odwrocone[p] > 1700 && odwrocone[p] < 2300,
-                 qPrintable(QStringLiteral("position %1 reversed %2 times of %3").arg(p).arg(odwrocone[p]).arg(Losowan)));
+        QVERIFY2(
+            odwrocone[p] > 1700 && odwrocone[p] < 2300,
+            qPrintable(QStringLiteral("position %1 reversed %2 times of %3").arg(p).arg(odwrocone[p]).arg(Losowan)));
         for (int k = 1; k <= 22; ++k)
             QVERIFY2(widziane[p][k], qPrintable(QStringLiteral("card %1 never at position %2").arg(k).arg(p)));
         QVERIFY2(!widziane[p][23] && !widziane[p][24], qPrintable(QStringLiteral("card 23/24 at position %1").arg(p)));
@@ -81,8 +82,8 @@ void TstLosowanie::ustalonaKolejnoscLosowan()
     // already on the table; each such repeat draws the orientation of the last
     // filled position again. Card 22 is never asked for.
     const QList<int> karty{7, 7, 3, 12, 3, 20, 1, 2, 4, 5, 6, 8, 9, 10, 11, 13, 14, 22};
-    const QList<bool> strony{true,  false, false, true, false, true,  false, true, false,
-                             true,  false, true,  false, true, false, true,  false, true};
+    const QList<bool> strony{true, false, false, true,  false, true,  false, true,  false,
+                             true, false, true,  false, true,  false, true,  false, true};
     qsizetype k = 0, s = 0;
     TablicaPozycji poz;
     LosujKarty(

@@ -63,8 +63,8 @@ QByteArray Bmp(qint32 szerokosc, qint32 wysokosc, qint64 ile = -1, quint16 bity 
     const quint32 poczatek = 14 + 40 + quint32(paleta.size());
     s.writeRawData("BM", 2);
     s << quint32(poczatek + dane.size()) << quint32(0) << poczatek;
-    s << quint32(40) << szerokosc << wysokosc << quint16(1) << bity << kompresja << quint32(dane.size())
-      << qint32(2835) << qint32(2835) << quint32(paleta.size() / 4) << quint32(0);
+    s << quint32(40) << szerokosc << wysokosc << quint16(1) << bity << kompresja << quint32(dane.size()) << qint32(2835)
+      << qint32(2835) << quint32(paleta.size() / 4) << quint32(0);
     s.writeRawData(paleta.constData(), int(paleta.size()));
     s.writeRawData(dane.constData(), int(dane.size()));
     return b;
@@ -181,13 +181,14 @@ void TstObraz::granice_data()
     QTest::addRow("a picture wider than 4096 gives no picture, even whole") << Bmp(4097, 1) << brak;
     QTest::addRow("4096 x 4096 is beyond the pixel bound") << Bmp(4096, 4096, 0) << brak;
     QTest::addRow("a zero width gives no picture") << Bmp(0, 4) << brak;
-    QTest::addRow("the most negative height gives no picture") << Bmp(3, std::numeric_limits<qint32>::min(), 64) << brak;
+    QTest::addRow("the most negative height gives no picture")
+        << Bmp(3, std::numeric_limits<qint32>::min(), 64) << brak;
     QTest::addRow("a picture missing its last row gives no picture") << Bmp(5, 3, 2 * 16) << brak;
     QTest::addRow("a run-length picture claiming 4097 rows gives no picture")
         << Bmp(8, 4097, -1, 8, 1, QByteArray(8, '\0'), QByteArray("\x08\x01\x00\x01", 4)) << brak;
-    QTest::addRow("a palette index beyond the palette still gives the picture")
-        << Bmp(4, 2, -1, 8, 0, QByteArray("\0\0\0\0\xff\xff\xff\0", 8), QByteArray("\x00\x01\xc8\xff\xff\x07\x01\x00", 8))
-        << QSize(4, 2);
+    QTest::addRow("a palette index beyond the palette still gives the picture") << Bmp(
+        4, 2, -1, 8, 0, QByteArray("\0\0\0\0\xff\xff\xff\0", 8), QByteArray("\x00\x01\xc8\xff\xff\x07\x01\x00", 8))
+                                                                                << QSize(4, 2);
     QTest::addRow("a GIF of 1 x 1 decodes") << Gif(1, 1) << QSize(1, 1);
     QTest::addRow("a GIF claiming 30000 x 30000 gives no picture") << Gif(30000, 30000) << brak;
 }
@@ -240,8 +241,9 @@ void TstObraz::obrazyProgramu()
         for (const auto &i : m->Ikonki(t.NumerTalii)) {
             obrazy << qMakePair(QStringLiteral("icon %1/%2").arg(t.NumerTalii).arg(i.NrKarty), i.ObrazekMaly);
             for (const char *kolumna : {"Obrazek800", "Obrazek1024", "ObrazekBig"})
-                obrazy << qMakePair(QStringLiteral("%1 %2/%3").arg(QLatin1String(kolumna)).arg(t.NumerTalii).arg(i.NrKarty),
-                                    m->ObrazekKarty(i.NrKarty, t.NumerTalii, QLatin1String(kolumna)));
+                obrazy << qMakePair(
+                    QStringLiteral("%1 %2/%3").arg(QLatin1String(kolumna)).arg(t.NumerTalii).arg(i.NrKarty),
+                    m->ObrazekKarty(i.NrKarty, t.NumerTalii, QLatin1String(kolumna)));
         }
     }
     for (const auto &t : m->Tla())

@@ -44,14 +44,30 @@ const QString Kolumna800 = QStringLiteral("Obrazek800");
 QObject *Element(TForm1 *f, const QString &nazwa)
 {
     const std::pair<const char *, QObject *> elementy[] = {
-        {"SpeedButton1", f->SpeedButton1}, {"SpeedButton2", f->SpeedButton2}, {"SpeedButton3", f->SpeedButton3},
-        {"SpeedButton4", f->SpeedButton4}, {"SpeedButton5", f->SpeedButton5}, {"SpeedButton6", f->SpeedButton6},
-        {"SpeedButton7", f->SpeedButton7}, {"SpeedButton8", f->SpeedButton8}, {"SpeedButton9", f->SpeedButton9},
-        {"SpeedButton10", f->SpeedButton10}, {"SpeedButton11", f->SpeedButton11},
-        {"SpeedButton12", f->SpeedButton12}, {"Nowy1", f->Nowy1}, {"Wczytaj", f->Wczytaj},
-        {"Zapisz", f->Zapisz}, {"ZapiszdoTxt1", f->ZapiszdoTxt1}, {"Podglad", f->Podglad},
-        {"Drukuj", f->Drukuj}, {"Wyjcie1", f->Wyjcie1}, {"Help2", f->Help2}, {"About1", f->About1},
-        {"Samouczek1", f->Samouczek1}, {"Literatura1", f->Literatura1}, {"Ankieta1", f->Ankieta1},
+        {"SpeedButton1", f->SpeedButton1},
+        {"SpeedButton2", f->SpeedButton2},
+        {"SpeedButton3", f->SpeedButton3},
+        {"SpeedButton4", f->SpeedButton4},
+        {"SpeedButton5", f->SpeedButton5},
+        {"SpeedButton6", f->SpeedButton6},
+        {"SpeedButton7", f->SpeedButton7},
+        {"SpeedButton8", f->SpeedButton8},
+        {"SpeedButton9", f->SpeedButton9},
+        {"SpeedButton10", f->SpeedButton10},
+        {"SpeedButton11", f->SpeedButton11},
+        {"SpeedButton12", f->SpeedButton12},
+        {"Nowy1", f->Nowy1},
+        {"Wczytaj", f->Wczytaj},
+        {"Zapisz", f->Zapisz},
+        {"ZapiszdoTxt1", f->ZapiszdoTxt1},
+        {"Podglad", f->Podglad},
+        {"Drukuj", f->Drukuj},
+        {"Wyjcie1", f->Wyjcie1},
+        {"Help2", f->Help2},
+        {"About1", f->About1},
+        {"Samouczek1", f->Samouczek1},
+        {"Literatura1", f->Literatura1},
+        {"Ankieta1", f->Ankieta1},
     };
     for (const auto &[n, e] : elementy)
         if (nazwa == QLatin1String(n))
@@ -166,7 +182,7 @@ private slots:
         for (int p = 1; p <= 4; ++p) {
             const TPozycja k = f->Pozycje[p];
             const QString nazwa = (k.NrKarty <= 3 ? QStringLiteral("Druga %1").arg(k.NrKarty) : QString())
-                                  + (k.Odwrocona ? " (Odw.)" : "");
+                + (k.Odwrocona ? " (Odw.)" : "");
             QCOMPARE(f->NazwyKart[p], nazwa);
             QCOMPARE(f->Obrazki[p]->toolTip(), nazwa);
             QCOMPARE(f->Obrazki[p]->Obraz().size(), QSize(80, 122)); // deck 1 has every card
@@ -240,8 +256,17 @@ private slots:
         f->Talia = 1; // the fixture's deck (the default deck 3 is not in it)
         t.ustawienia()->UstawKluczTalii(1);
         const QString dziesiec = PlikUkladu(t.folder, "dziesiec.rzk", 1, 10,
-                                            {{1, false}, {2, true}, {3, false}, {4, false}, {5, false}, {6, false},
-                                             {7, false}, {8, false}, {9, false}, {10, false}, {11, false}});
+                                            {{1, false},
+                                             {2, true},
+                                             {3, false},
+                                             {4, false},
+                                             {5, false},
+                                             {6, false},
+                                             {7, false},
+                                             {8, false},
+                                             {9, false},
+                                             {10, false},
+                                             {11, false}});
         const QString jedna = PlikUkladu(t.folder, "jedna.rzk", 1, 15, {{7, true}});
         QVERIFY(!dziesiec.isEmpty() && !jedna.isEmpty());
         bool pierwszeSkonczone = false;
@@ -315,7 +340,8 @@ private slots:
                            "ObrazekBig = x'00112233' where NrKarty = 4 and NumerTalii = 1"));
         }
         t.ustawienia()->UstawKluczTalii(talia);
-        f->WczytajUklad(PlikUkladu(t.folder, "brak.rzk", talia, 2, {{1, false}, {nrKarty, true}, {2, false}, {3, false}}));
+        f->WczytajUklad(
+            PlikUkladu(t.folder, "brak.rzk", talia, 2, {{1, false}, {nrKarty, true}, {2, false}, {3, false}}));
         QVERIFY(f->Obrazki[2]->Obraz().isNull());
         QCOMPARE(f->Obrazki[2]->size(), QSize(0, 0));
         QCOMPARE(f->NazwyKart[2], nazwa + " (Odw.)"); // the reversed mark stays
@@ -365,11 +391,12 @@ private slots:
         QCOMPARE(f->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         f->Memo1->setPlainText("stary tekst");
         f->SpeedButton2->click();
-        const QString oczekiwany = OpisUkladu(2) + "\n \n"
-                                   "[1] Sygnifikator: Karta 5\nZnaczenie 5 proste\n\n"
-                                   "[2] Nagłówek 2\nKarta 7\nZnaczenie 7 proste\n\n"
-                                   "[3] Nagłówek 3\nKarta 9 (Odw.)\nZnaczenie 9 odwrócone\n\n"
-                                   "[4] Nagłówek 4\nKarta 11\nZnaczenie 11 proste\n\n";
+        const QString oczekiwany = OpisUkladu(2)
+            + "\n \n"
+              "[1] Sygnifikator: Karta 5\nZnaczenie 5 proste\n\n"
+              "[2] Nagłówek 2\nKarta 7\nZnaczenie 7 proste\n\n"
+              "[3] Nagłówek 3\nKarta 9 (Odw.)\nZnaczenie 9 odwrócone\n\n"
+              "[4] Nagłówek 4\nKarta 11\nZnaczenie 11 proste\n\n";
         QCOMPARE(f->Memo1->toPlainText(), oczekiwany);
         QCOMPARE(f->Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
@@ -452,7 +479,9 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(f->Obrazki[3])->text(QAccessible::Name).endsWith(" (Odw.)"),
                  f->Pozycje[3].Odwrocona);
         f->SpeedButton11->setChecked(true); // unlocked: the description opens beside the table
-        QAccessible::queryAccessibleInterface(f->Obrazki[4])->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QAccessible::queryAccessibleInterface(f->Obrazki[4])
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(f->WybranaPozycja, 4);
         QVERIFY(f->Okna().Powieksz->isVisible());
         f->Okna().Powieksz->close();
@@ -490,7 +519,7 @@ private slots:
         QTest::addColumn<bool>("przelaczany");
         const char *przelaczane[] = {"SpeedButton2", "SpeedButton4", "SpeedButton5", "SpeedButton6",
                                      "Podglad",      "Drukuj",       "Nowy1",        "Zapisz"};
-        const char *nietykane[] = {"SpeedButton1", "SpeedButton3", "SpeedButton7", "SpeedButton8",
+        const char *nietykane[] = {"SpeedButton1", "SpeedButton3",  "SpeedButton7",  "SpeedButton8",
                                    "SpeedButton9", "SpeedButton10", "SpeedButton11", "SpeedButton12",
                                    "Wczytaj",      "ZapiszdoTxt1",  "Wyjcie1",       "Help2",
                                    "About1",       "Samouczek1",    "Literatura1",   "Ankieta1"};

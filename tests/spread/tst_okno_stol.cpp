@@ -33,7 +33,11 @@ QString CoNieWidac(TForm1 *f)
         const QLabel *e = f->Etykiety[p];
         if (!stol.contains(k))
             return QStringLiteral("card %1 at %2,%3 %4x%5 is not inside the table")
-                .arg(p).arg(k.x()).arg(k.y()).arg(k.width()).arg(k.height());
+                .arg(p)
+                .arg(k.x())
+                .arg(k.y())
+                .arg(k.width())
+                .arg(k.height());
         if (!e->isVisible() || !stol.contains(e->geometry()))
             return QStringLiteral("number %1 is not in sight").arg(p);
         // The label is as high as its font's pixel size: the digits, not
@@ -64,10 +68,8 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("ekran");
         QTest::addColumn<QSize>("maly");
-        QTest::addRow("Zdrowie on a maximised 1024x768 screen")
-            << 5 << 1024 << QSize(760, 689);
-        QTest::addRow("Praca i pieniądze on a maximised 800x600 screen")
-            << 13 << 800 << QSize(536, 521);
+        QTest::addRow("Zdrowie on a maximised 1024x768 screen") << 5 << 1024 << QSize(760, 689);
+        QTest::addRow("Praca i pieniądze on a maximised 800x600 screen") << 13 << 800 << QSize(536, 521);
         QTest::addRow("Piramida Wenus on a 1280x720 laptop with a top bar and a tall title bar")
             << 10 << 1280 << QSize(1016, 590);
     }
@@ -105,7 +107,8 @@ private slots:
         QVERIFY(przesuniety);
         // What the user sees is the picture shrunk, not a corner of it.
         const QImage widac = f->Obrazki[1]->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage pomniejszony = f->Obrazki[1]->Obraz()
+        const QImage pomniejszony = f->Obrazki[1]
+                                        ->Obraz()
                                         .scaled(karta, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                                         .convertToFormat(QImage::Format_RGB32);
         QCOMPARE(widac.pixel(karta.width() - 2, karta.height() - 2),

@@ -36,22 +36,23 @@ QStringList PogrubionePoAkapitach(const QTextDocument &doc)
     return wynik;
 }
 
-const QString DlugiNaglowek = QStringLiteral(
-    "[2] Ta pozycja mówi o tym, co osoba pytająca ukrywa przed innymi i przed samą sobą, "
-    "o lękach, które odsuwa od siebie, o nadziejach, których nie śmie wypowiedzieć na głos, "
-    "oraz o sprawach, jakie dopiero wyjdą na jaw w najbliższym czasie");
+const QString DlugiNaglowek =
+    QStringLiteral("[2] Ta pozycja mówi o tym, co osoba pytająca ukrywa przed innymi i przed samą sobą, "
+                   "o lękach, które odsuwa od siebie, o nadziejach, których nie śmie wypowiedzieć na głos, "
+                   "oraz o sprawach, jakie dopiero wyjdą na jaw w najbliższym czasie");
 
 } // namespace
 
 void TstPogrubienie::pogrubione_data()
 {
     QTest::addColumn<QString>("tekst");
-    QTest::addColumn<QStringList>("pogrubione");  // bold part of each paragraph
+    QTest::addColumn<QStringList>("pogrubione"); // bold part of each paragraph
 
     QTest::addRow("title lines bold; description, names and meanings plain")
         << u"Opis układu.\r\n \r\n[1] Sygnifikator: Hagal\r\nZnaczenie pierwsze.\r\n\r\n[2] Przeszłość\r\nUr (Odw.)\r\nZnaczenie drugie.\r\n\r\n"_qs
-        << QStringList{u""_qs, u""_qs, u"[1] Sygnifikator: Hagal"_qs, u""_qs, u""_qs, u"[2] Przeszłość"_qs,
-                       u""_qs, u""_qs, u""_qs, u""_qs};
+        << QStringList{
+               u""_qs, u""_qs, u"[1] Sygnifikator: Hagal"_qs, u""_qs, u""_qs, u"[2] Przeszłość"_qs, u""_qs, u""_qs,
+               u""_qs, u""_qs};
     QTest::addRow("spread 15: the very first line is a title and bold")
         << u"[1] Co cię czeka\r\nFehu\r\nZnaczenie.\r\n\r\n"_qs
         << QStringList{u"[1] Co cię czeka"_qs, u""_qs, u""_qs, u""_qs, u""_qs};
@@ -62,8 +63,7 @@ void TstPogrubienie::pogrubione_data()
         << u"Zobacz [3] Los niżej.\r\n[3] Los\r\nKarta\r\n"_qs
         << QStringList{u"Zobacz [3] Los niżej."_qs, u""_qs, u""_qs, u""_qs};
     QTest::addRow("an identical title line later stays plain")
-        << u"[2] Ogień\r\nA\r\n[2] Ogień\r\nB\r\n"_qs
-        << QStringList{u"[2] Ogień"_qs, u""_qs, u""_qs, u""_qs, u""_qs};
+        << u"[2] Ogień\r\nA\r\n[2] Ogień\r\nB\r\n"_qs << QStringList{u"[2] Ogień"_qs, u""_qs, u""_qs, u""_qs, u""_qs};
     QTest::addRow("lowercase \"sygnifikator\" is not a title")
         << u"sygnifikator bez nawiasu\n"_qs << QStringList{u""_qs, u""_qs};
     QTest::addRow("LF breaks work as CR LF")
@@ -119,7 +119,8 @@ void TstPogrubienie::szerokoscWedlugUrzadzenia()
     // The same inches hold about the same words whatever the resolution.
     const int naEkranie = WierszeUlozone(ekranowy).size();
     const int naDrukarce = WierszeUlozone(drukowany).size();
-    QVERIFY2(std::abs(naEkranie - naDrukarce) <= 1, qPrintable(QStringLiteral("%1 vs %2").arg(naEkranie).arg(naDrukarce)));
+    QVERIFY2(std::abs(naEkranie - naDrukarce) <= 1,
+             qPrintable(QStringLiteral("%1 vs %2").arg(naEkranie).arg(naDrukarce)));
     QVERIFY(!PogrubionePoAkapitach(drukowany).value(0).isEmpty());
 }
 
@@ -129,10 +130,8 @@ void TstPogrubienie::wiersze_data()
     QTest::addColumn<QStringList>("wiersze");
     QTest::addRow("every break starts a line, an empty last line is not counted")
         << u"a\r\n\r\nb\r\n"_qs << QStringList{u"a"_qs, u""_qs, u"b"_qs};
-    QTest::addRow("text without a final break keeps its last line")
-        << u"a\r\nb"_qs << QStringList{u"a"_qs, u"b"_qs};
-    QTest::addRow("two breaks at the end leave one empty line")
-        << u"a\r\n\r\n"_qs << QStringList{u"a"_qs, u""_qs};
+    QTest::addRow("text without a final break keeps its last line") << u"a\r\nb"_qs << QStringList{u"a"_qs, u"b"_qs};
+    QTest::addRow("two breaks at the end leave one empty line") << u"a\r\n\r\n"_qs << QStringList{u"a"_qs, u""_qs};
 }
 
 void TstPogrubienie::wiersze()

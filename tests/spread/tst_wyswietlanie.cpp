@@ -83,14 +83,14 @@ void TstWyswietlanie::nazwy_data()
     QTest::addColumn<int>("pozycja");
     QTest::addColumn<QString>("wyswietlana");
     QTest::addColumn<QString>("dostepna");
-    QTest::addRow("an upright card carries its name alone")
-        << "Fehu" << false << 1 << "Fehu" << "Pozycja 1: Fehu";
-    QTest::addRow("a reversed card ends with the reversed mark")
-        << "Uruz" << true << 15 << "Uruz (Odw.)" << "Pozycja 15: Uruz (Odw.)";
-    QTest::addRow("a card the deck lacks still gets the reversed mark")
-        << "" << true << 4 << " (Odw.)" << "Pozycja 4:  (Odw.)";
-    QTest::addRow("a per cent sign in a name stays as it is")
-        << "Ansus %1" << true << 3 << "Ansus %1 (Odw.)" << "Pozycja 3: Ansus %1 (Odw.)";
+    QTest::addRow("an upright card carries its name alone") << "Fehu" << false << 1 << "Fehu"
+                                                            << "Pozycja 1: Fehu";
+    QTest::addRow("a reversed card ends with the reversed mark") << "Uruz" << true << 15 << "Uruz (Odw.)"
+                                                                 << "Pozycja 15: Uruz (Odw.)";
+    QTest::addRow("a card the deck lacks still gets the reversed mark") << "" << true << 4 << " (Odw.)"
+                                                                        << "Pozycja 4:  (Odw.)";
+    QTest::addRow("a per cent sign in a name stays as it is") << "Ansus %1" << true << 3 << "Ansus %1 (Odw.)"
+                                                              << "Pozycja 3: Ansus %1 (Odw.)";
 }
 
 void TstWyswietlanie::nazwy()

@@ -49,9 +49,12 @@ private slots:
     {
         QTest::addColumn<QString>("karta");
         QTest::addColumn<QString>("talia");
-        QTest::addRow("spelled as in the statement") << "karta" << "talia";
-        QTest::addRow("capitalised") << "Karta" << "Talia";
-        QTest::addRow("all capitals") << "KARTA" << "TALIA";
+        QTest::addRow("spelled as in the statement") << "karta"
+                                                     << "talia";
+        QTest::addRow("capitalised") << "Karta"
+                                     << "Talia";
+        QTest::addRow("all capitals") << "KARTA"
+                                      << "TALIA";
     }
     void parametryBezWzgleduNaWielkoscLiter()
     {

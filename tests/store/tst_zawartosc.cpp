@@ -29,12 +29,15 @@ class TestZawartosc : public QObject
         const QImage img = QImage::fromData(b, "BMP");
         if (img.isNull())
             return QStringLiteral("does not decode");
-        const bool dobry = conajmniej ? img.width() >= rozmiar.width() && img.height() >= rozmiar.height()
-                                      : img.size() == rozmiar;
+        const bool dobry =
+            conajmniej ? img.width() >= rozmiar.width() && img.height() >= rozmiar.height() : img.size() == rozmiar;
         if (!dobry)
             return QStringLiteral("%1 x %2, expected %3%4 x %5")
-                .arg(img.width()).arg(img.height()).arg(conajmniej ? "at least " : "")
-                .arg(rozmiar.width()).arg(rozmiar.height());
+                .arg(img.width())
+                .arg(img.height())
+                .arg(conajmniej ? "at least " : "")
+                .arg(rozmiar.width())
+                .arg(rozmiar.height());
         return {};
     }
 
@@ -66,7 +69,8 @@ class TestZawartosc : public QObject
 private slots:
     void initTestCase()
     {
-        const QString plik = TestSupport::programDir() + QStringLiteral("/Data/") + QLatin1String(Schemat::PlikMagazynu);
+        const QString plik =
+            TestSupport::programDir() + QStringLiteral("/Data/") + QLatin1String(Schemat::PlikMagazynu);
         QVERIFY2(QFile::exists(plik), qPrintable(plik));
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("zawartosc"));
         db.setDatabaseName(plik);
@@ -106,10 +110,18 @@ private slots:
                 nazwaTalii = q.value(2).toString();
             QVERIFY2(!nazwaTalii.isEmpty() && q.value(2).toString() == nazwaTalii,
                      qPrintable(QStringLiteral("card %1: deck name \"%2\"").arg(karta).arg(q.value(2).toString())));
-            QVERIFY2(!q.value(3).toString().trimmed().isEmpty(), qPrintable(QStringLiteral("card %1 has no name").arg(karta)));
-            const struct { int pole; const char *nazwa; QSize rozmiar; } obrazki[] = {
-                {4, "Obrazek800", {80, 122}}, {5, "Obrazek1024", {114, 173}},
-                {6, "ObrazekBig", {169, 273}}, {7, "ObrazekMaly", {64, 32}},
+            QVERIFY2(!q.value(3).toString().trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("card %1 has no name").arg(karta)));
+            const struct
+            {
+                int pole;
+                const char *nazwa;
+                QSize rozmiar;
+            } obrazki[] = {
+                {4, "Obrazek800", {80, 122}},
+                {5, "Obrazek1024", {114, 173}},
+                {6, "ObrazekBig", {169, 273}},
+                {7, "ObrazekMaly", {64, 32}},
             };
             for (const auto &o : obrazki) {
                 const QString b = bledyBmp(q.value(o.pole).toByteArray(), o.rozmiar);
@@ -138,8 +150,9 @@ private slots:
         QFETCH(bool, odwrocona);
         // The program's own lookup: booleans bound as booleans.
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("SELECT opis FROM pary WHERE NrPierwszej = :Pierwsza AND Czy1wszaOdwrocona = :Czy1Odwr "
-                                 "AND NrDrugiej = :Druga AND Czy2gaOdwrocona = :Czy2Odwr"));
+        q.prepare(
+            QStringLiteral("SELECT opis FROM pary WHERE NrPierwszej = :Pierwsza AND Czy1wszaOdwrocona = :Czy1Odwr "
+                           "AND NrDrugiej = :Druga AND Czy2gaOdwrocona = :Czy2Odwr"));
         for (int karta = 1; karta <= 24; ++karta) {
             q.bindValue(QStringLiteral(":Pierwsza"), karta);
             q.bindValue(QStringLiteral(":Czy1Odwr"), odwrocona);
@@ -147,8 +160,8 @@ private slots:
             q.bindValue(QStringLiteral(":Czy2Odwr"), false);
             QVERIFY2(q.exec(), qPrintable(q.lastError().text()));
             QVERIFY2(q.next(), qPrintable(QStringLiteral("card %1 has no meaning").arg(karta)));
-            const int slowa = q.value(0).toString().split(QRegularExpression(QStringLiteral("\\s+")),
-                                                           Qt::SkipEmptyParts).size();
+            const int slowa =
+                q.value(0).toString().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts).size();
             QVERIFY2(slowa >= 40, qPrintable(QStringLiteral("card %1: %2 words").arg(karta).arg(slowa)));
             QVERIFY2(!q.next(), qPrintable(QStringLiteral("card %1 has two meanings").arg(karta)));
         }
@@ -163,7 +176,8 @@ private slots:
         const int liczba[] = {8, 4, 8, 6, 9, 5, 7, 6, 6, 11, 7, 7, 9, 9, 1, 3};
         for (int n = 1; n <= 16; ++n) {
             const int od = n == 15 ? 1 : 2;
-            QTest::addRow("spread %d has headings for positions %d to %d", n, od, liczba[n - 1]) << n << od << liczba[n - 1];
+            QTest::addRow("spread %d has headings for positions %d to %d", n, od, liczba[n - 1])
+                << n << od << liczba[n - 1];
         }
     }
 
@@ -173,7 +187,8 @@ private slots:
         QFETCH(int, od);
         QFETCH(int, do_);
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("select Opis from Karty where (Karty.NrUkladu=:NrUkladu) and (Karty.NrKarty=:NrKarty)"));
+        q.prepare(
+            QStringLiteral("select Opis from Karty where (Karty.NrUkladu=:NrUkladu) and (Karty.NrKarty=:NrKarty)"));
         for (int p = od; p <= do_; ++p) {
             q.bindValue(QStringLiteral(":NrUkladu"), uklad);
             q.bindValue(QStringLiteral(":NrKarty"), p - 1);
@@ -189,11 +204,13 @@ private slots:
         QVERIFY(q.exec(QStringLiteral("SELECT ID, Nazwa, Tlo, MaleTlo FROM Tla")));
         int ile = 0;
         while (q.next()) {
-            const QString kto = QStringLiteral("background %1 \"%2\"").arg(q.value(0).toInt()).arg(q.value(1).toString());
+            const QString kto =
+                QStringLiteral("background %1 \"%2\"").arg(q.value(0).toInt()).arg(q.value(1).toString());
             QVERIFY2(!q.value(1).toString().trimmed().isEmpty(), qPrintable(kto));
             const QString b = bledyBmp(q.value(2).toByteArray(), {1280, 1024}, true);
             QVERIFY2(b.isEmpty(), qPrintable(kto + QStringLiteral(": ") + b));
-            QVERIFY2(!QImage::fromData(q.value(3).toByteArray(), "BMP").isNull(), qPrintable(kto + QStringLiteral(": miniature")));
+            QVERIFY2(!QImage::fromData(q.value(3).toByteArray(), "BMP").isNull(),
+                     qPrintable(kto + QStringLiteral(": miniature")));
             ++ile;
         }
         QVERIFY2(ile >= 5, qPrintable(QStringLiteral("%1 backgrounds").arg(ile)));
@@ -228,12 +245,20 @@ private slots:
         QCOMPARE(linie, linieZrodla(TestSupport::sourceDir() + QStringLiteral("/data/przyklad/talia.txt")));
         QCOMPARE(linie.size(), 25);
 
-        const struct { const char *koncowka; QSize rozmiar; } pliki[] = {
-            {"_1 kopia.bmp", {80, 122}}, {"_2 kopia.bmp", {114, 173}}, {"_3 kopia.bmp", {169, 273}}, {".bmp", {64, 32}},
+        const struct
+        {
+            const char *koncowka;
+            QSize rozmiar;
+        } pliki[] = {
+            {"_1 kopia.bmp", {80, 122}},
+            {"_2 kopia.bmp", {114, 173}},
+            {"_3 kopia.bmp", {169, 273}},
+            {".bmp", {64, 32}},
         };
         for (int k = 1; k <= 24; ++k)
             for (const auto &p : pliki) {
-                const QString nazwa = QStringLiteral("%1%2").arg(k, 2, 10, QLatin1Char('0')).arg(QLatin1String(p.koncowka));
+                const QString nazwa =
+                    QStringLiteral("%1%2").arg(k, 2, 10, QLatin1Char('0')).arg(QLatin1String(p.koncowka));
                 const QString b = bledyBmp(zawartosc(kat + nazwa), p.rozmiar);
                 QVERIFY2(b.isEmpty(), qPrintable(nazwa + QStringLiteral(": ") + b));
             }

@@ -19,7 +19,7 @@ struct WynikBezUprawnien
 {
     bool uruchomiony = false; // false: privileges could not be dropped here
     bool zdany = false;
-    QString wyjscie;          // the rerun's output, or why it could not run
+    QString wyjscie; // the rerun's output, or why it could not run
 };
 
 // Runs the current test function (and its data row) in a new process as the
@@ -85,14 +85,14 @@ inline WynikBezUprawnien UruchomBezUprawnien()
 
 // At the top of a test case about permissions: as root, the case runs again
 // as nobody and its outcome is this case's; elsewhere it goes on as it is.
-#define BEZ_UPRAWNIEN_ROOTA()                                                                               \
-    do {                                                                                                    \
-        if (geteuid() == 0) {                                                                               \
-            const TestSupport::WynikBezUprawnien wynik_ = TestSupport::UruchomBezUprawnien();               \
-            if (!wynik_.uruchomiony)                                                                        \
-                QSKIP(qPrintable(QStringLiteral("running as root and ") + wynik_.wyjscie                    \
-                                 + QStringLiteral(": read-only files cannot be tried")));                   \
-            QVERIFY2(wynik_.zdany, qPrintable(wynik_.wyjscie));                                             \
-            return;                                                                                         \
-        }                                                                                                   \
+#define BEZ_UPRAWNIEN_ROOTA()                                                                                          \
+    do {                                                                                                               \
+        if (geteuid() == 0) {                                                                                          \
+            const TestSupport::WynikBezUprawnien wynik_ = TestSupport::UruchomBezUprawnien();                          \
+            if (!wynik_.uruchomiony)                                                                                   \
+                QSKIP(qPrintable(QStringLiteral("running as root and ") + wynik_.wyjscie                               \
+                                 + QStringLiteral(": read-only files cannot be tried")));                              \
+            QVERIFY2(wynik_.zdany, qPrintable(wynik_.wyjscie));                                                        \
+            return;                                                                                                    \
+        }                                                                                                              \
     } while (false)

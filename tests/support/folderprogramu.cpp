@@ -46,8 +46,8 @@ QString TestSupport::UtworzFolderProgramu(const QString &dir)
                              Bmp(64, 32, kolor));
         if (k <= 3) {
             m->WstawKarte(48 + k, k, 2, QStringLiteral("Druga talia"), QStringLiteral("Druga %1").arg(k));
-            m->ZapiszObrazyKarty(48 + k, 2, k, Bmp(80, 122, 0x00ff00), Bmp(114, 173, 0x00ff00),
-                                 Bmp(169, 273, 0x00ff00), Bmp(64, 32, 0x00ff00));
+            m->ZapiszObrazyKarty(48 + k, 2, k, Bmp(80, 122, 0x00ff00), Bmp(114, 173, 0x00ff00), Bmp(169, 273, 0x00ff00),
+                                 Bmp(64, 32, 0x00ff00));
         }
     }
     m->WstawKoszulke(1, Bmp(49, 65, 0x202080));
@@ -56,7 +56,10 @@ QString TestSupport::UtworzFolderProgramu(const QString &dir)
     m->WstawTlo(2, QStringLiteral("Ciemne drewno"), Bmp(320, 256, 0x503020), Bmp(80, 64, 0x503020));
     for (int k = 1; k <= 24; ++k) {
         for (bool odw : {false, true})
-            m->WstawZnaczenie(k, odw, QStringLiteral("Znaczenie %1 %2").arg(k).arg(odw ? QStringLiteral("odwrócone") : QStringLiteral("proste")));
+            m->WstawZnaczenie(k, odw,
+                              QStringLiteral("Znaczenie %1 %2")
+                                  .arg(k)
+                                  .arg(odw ? QStringLiteral("odwrócone") : QStringLiteral("proste")));
     }
     for (int p = 2; p <= 4; ++p)
         m->WstawNaglowek(2, p, QStringLiteral("Nagłówek %1").arg(p));

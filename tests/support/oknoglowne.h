@@ -122,7 +122,7 @@ inline bool Odwrocony(const QImage &obraz, const QImage &prosty)
         return false;
     const int w = obraz.width() - 1, h = obraz.height() - 1;
     return obraz.pixel(0, 0) == prosty.pixel(w, h) && obraz.pixel(w, h) == prosty.pixel(0, 0)
-           && obraz.pixel(w, 0) == prosty.pixel(0, h);
+        && obraz.pixel(w, 0) == prosty.pixel(0, h);
 }
 
 }

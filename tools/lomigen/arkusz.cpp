@@ -35,7 +35,8 @@ void tytul(QPainter &p, int y, const QString &tekst, int x = 10)
     p.drawText(QPoint(x, y + 20), tekst);
 }
 
-struct Talia {
+struct Talia
+{
     int numer = 0;
     QString nazwa;
     QList<QImage> o800, o1024, big, maly;
@@ -131,7 +132,8 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
 
     // The sample add-on deck, read back from its folder.
     const QString dod = katalogProgramu + QStringLiteral("/dodatki/talia_bursztyn/");
-    Talia bursztyn{0, QStringLiteral("dodatek talia_bursztyn"), {}, {}, {}, {}, QImage(dod + QLatin1String(Dodatki::PlikKoszulki))};
+    Talia bursztyn{0,  QStringLiteral("dodatek talia_bursztyn"),          {}, {}, {},
+                   {}, QImage(dod + QLatin1String(Dodatki::PlikKoszulki))};
     for (int k = 1; k <= 24; ++k) {
         const QStringList pliki = Dodatki::PlikiKarty(k);
         bursztyn.o800 << QImage(dod + pliki[0]);
@@ -154,7 +156,10 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
         QPainter p(&a);
         for (int i = 0; i < tla.size(); ++i) {
             const int x = 10 + (i % kol) * (kw + 10), y = (i / kol) * (kh + 40);
-            tytul(p, y, QStringLiteral("%1 (%2 x %3)").arg(tla[i].first).arg(tla[i].second.width()).arg(tla[i].second.height()), x);
+            tytul(
+                p, y,
+                QStringLiteral("%1 (%2 x %3)").arg(tla[i].first).arg(tla[i].second.width()).arg(tla[i].second.height()),
+                x);
             const QImage &t = tla[i].second;
             p.drawImage(QPoint(x, y + 30), t, QRect((t.width() - kw) / 2, (t.height() - kh) / 2, kw, kh));
             for (int j = 0; j < talie.size() && j < 5; ++j) {
@@ -164,7 +169,8 @@ int arkusz(const QString &katalogProgramu, const QString &plikPng)
                 const QImage k = tal.o1024[(i * 5 + j * 7) % 24];
                 p.drawImage(x + 12 + j * 120, y + 30 + 40 + (j % 2) * 150, (j % 2) ? k.mirrored(true, true) : k);
             }
-            p.drawImage(x + kw - 90, y + 30 + kh - 74, QImage(t).scaled(80, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            p.drawImage(x + kw - 90, y + 30 + kh - 74,
+                        QImage(t).scaled(80, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         }
     }
     zapisz(a, baza + QStringLiteral("-tla.png"));

@@ -17,9 +17,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QPainter>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -100,17 +100,20 @@ void rownolegle(std::vector<std::function<void()>> &zadania, unsigned watki)
         blad(pierwszyBlad);
 }
 
-struct KartaBmp {
+struct KartaBmp
+{
     QByteArray obrazek800, obrazek1024, obrazekBig, obrazekMaly;
 };
 
-struct TaliaBmp {
+struct TaliaBmp
+{
     StylTalii styl{};
     std::array<KartaBmp, 24> karty;
     QByteArray koszulka;
 };
 
-struct TloBmp {
+struct TloBmp
+{
     QByteArray tlo, maleTlo;
 };
 
@@ -237,7 +240,8 @@ void zapiszDodatki(const QString &katalogProgramu, const Zrodla &z, const TaliaB
     const QString stolik = katalogProgramu + QStringLiteral("/dodatki/stoliki_przyklad");
     QDir().mkpath(stolik);
     // No line end after the last name: the import would read an empty line as one more background.
-    zapiszPlik(stolik + QLatin1Char('/') + QLatin1String(Dodatki::OpisTel), windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
+    zapiszPlik(stolik + QLatin1Char('/') + QLatin1String(Dodatki::OpisTel),
+               windows1250(z.stolikiPrzyklad.join(QStringLiteral("\r\n"))));
     for (size_t k = 1; k <= stoliki.size(); ++k) {
         zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikTla(int(k)), stoliki[k - 1].tlo);
         zapiszPlik(stolik + QLatin1Char('/') + Dodatki::PlikMalegoTla(int(k)), stoliki[k - 1].maleTlo);
@@ -340,7 +344,8 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
             sprawdzDlugosc(r.nazwaKarty, Dodatki::DlugoscNazwyKarty, "card name");
             if (indeksRuny(r.runa) < 0)
                 z.ostrzezenia << QStringLiteral("unknown rune name \"%1\"; card %2 gets the glyph of its number")
-                                     .arg(r.runa).arg(r.nrKarty);
+                                     .arg(r.runa)
+                                     .arg(r.nrKarty);
         }
         std::vector<TaliaBmp> talie(size_t(z.talie.size()));
         for (int t = 0; t < z.talie.size(); ++t) {
@@ -366,10 +371,12 @@ int generuj(const QString &katalogDanych, const QString &katalogProgramu)
         // Backgrounds first: they are the longest jobs.
         std::vector<std::function<void()>> zadania;
         for (size_t i = 0; i < tla.size(); ++i)
-            zadania.push_back([&, i] { rysujTloBmp(tla[i], z.tla[int(i)].styl, Ziarno + 101 * uint32_t(z.tla[int(i)].id)); });
+            zadania.push_back(
+                [&, i] { rysujTloBmp(tla[i], z.tla[int(i)].styl, Ziarno + 101 * uint32_t(z.tla[int(i)].id)); });
         for (size_t i = 0; i < stoliki.size(); ++i)
             zadania.push_back([&, i] {
-                rysujTloBmp(stoliki[i], stylStolika(z.stolikiPrzyklad[int(i)], int(i)), Ziarno + 7001 * uint32_t(i + 1));
+                rysujTloBmp(stoliki[i], stylStolika(z.stolikiPrzyklad[int(i)], int(i)),
+                            Ziarno + 7001 * uint32_t(i + 1));
             });
         for (size_t t = 0; t < talie.size(); ++t)
             zadania.push_back([&, t] { rysujTalie(talie[t], z, uint32_t(talie[t].styl) + 1); });

@@ -18,20 +18,26 @@ namespace {
 
 constexpr float Pi2 = 6.2831853f;
 
-struct Paleta {
-    QColor napis;      // name at the foot
-    QColor znacznik;   // the mark at the head
-    QColor linia;      // thin ornament lines
+struct Paleta
+{
+    QColor napis;    // name at the foot
+    QColor znacznik; // the mark at the head
+    QColor linia;    // thin ornament lines
 };
 
 Paleta paleta(StylTalii st)
 {
     switch (st) {
-    case StylTalii::Kamien: return {QColor(44, 40, 38), QColor(150, 48, 32), QColor(60, 56, 52, 170)};
-    case StylTalii::Drewno: return {QColor(48, 24, 8), QColor(52, 26, 8), QColor(70, 36, 12, 160)};
-    case StylTalii::Kosc: return {QColor(86, 56, 34), QColor(120, 40, 26), QColor(110, 78, 50)};
-    case StylTalii::Zloto: return {QColor(238, 204, 116), QColor(238, 204, 116), QColor(214, 172, 80)};
-    case StylTalii::Bursztyn: return {QColor(74, 34, 6), QColor(92, 38, 4), QColor(96, 44, 8, 190)};
+    case StylTalii::Kamien:
+        return {QColor(44, 40, 38), QColor(150, 48, 32), QColor(60, 56, 52, 170)};
+    case StylTalii::Drewno:
+        return {QColor(48, 24, 8), QColor(52, 26, 8), QColor(70, 36, 12, 160)};
+    case StylTalii::Kosc:
+        return {QColor(86, 56, 34), QColor(120, 40, 26), QColor(110, 78, 50)};
+    case StylTalii::Zloto:
+        return {QColor(238, 204, 116), QColor(238, 204, 116), QColor(214, 172, 80)};
+    case StylTalii::Bursztyn:
+        return {QColor(74, 34, 6), QColor(92, 38, 4), QColor(96, 44, 8, 190)};
     }
     return {};
 }
@@ -108,9 +114,13 @@ QImage pole(StylTalii st, int W, int H, qreal skala, uint32_t z)
             float rr = mix(255, 176, m), gg = mix(204, 84, m), bb = mix(104, 14, m);
             const float g = losowa(int(X / 1.2f), int(Y / 1.2f), z + 13);
             if (g > 0.996f) {
-                rr *= 0.45f; gg *= 0.4f; bb *= 0.35f;   // a speck caught in the resin
+                rr *= 0.45f;
+                gg *= 0.4f;
+                bb *= 0.35f; // a speck caught in the resin
             } else if (g < 0.003f) {
-                rr += 40; gg += 40; bb += 40;           // an air bubble
+                rr += 40;
+                gg += 40;
+                bb += 40; // an air bubble
             }
             return rgb(rr, gg, bb);
         });
@@ -151,7 +161,8 @@ void rama(QPainter &p, StylTalii st, int W, int H, qreal s, qreal b)
     case StylTalii::Drewno:
         p.fillPath(pas, QColor(58, 28, 6, 140));
         linia(QColor(250, 214, 160, 120), std::max(1.0, 1.0 * s), wew.adjusted(-0.5, -0.5, 0.5, 0.5));
-        linia(QColor(50, 24, 6, 150), std::max(1.0, 0.8 * s), wew.adjusted(1.5 * s + 0.5, 1.5 * s + 0.5, -1.5 * s - 0.5, -1.5 * s - 0.5));
+        linia(QColor(50, 24, 6, 150), std::max(1.0, 0.8 * s),
+              wew.adjusted(1.5 * s + 0.5, 1.5 * s + 0.5, -1.5 * s - 0.5, -1.5 * s - 0.5));
         linia(QColor(34, 16, 4), px, zew.adjusted(0.5, 0.5, -0.5, -0.5));
         break;
     case StylTalii::Kosc: {
@@ -297,15 +308,22 @@ void napis(QPainter &p, StylTalii st, const QString &tekst, const QRectF &gdzie,
     p.drawText(gdzie, Qt::AlignCenter, tekst);
 }
 
-qreal szerokoscRamy(int W) { return std::max(3.0, std::round(W * 7.0 / 169.0)); }
+qreal szerokoscRamy(int W)
+{
+    return std::max(3.0, std::round(W * 7.0 / 169.0));
+}
 
 } // namespace
 
 bool stylTalii(const QString &nazwa, StylTalii &styl)
 {
-    static const struct { const char *n; StylTalii s; } style[] = {
-        {"kamien", StylTalii::Kamien}, {"drewno", StylTalii::Drewno}, {"kosc", StylTalii::Kosc},
-        {"zloto", StylTalii::Zloto}, {"bursztyn", StylTalii::Bursztyn},
+    static const struct
+    {
+        const char *n;
+        StylTalii s;
+    } style[] = {
+        {"kamien", StylTalii::Kamien}, {"drewno", StylTalii::Drewno},     {"kosc", StylTalii::Kosc},
+        {"zloto", StylTalii::Zloto},   {"bursztyn", StylTalii::Bursztyn},
     };
     for (const auto &s : style)
         if (nazwa.trimmed().compare(QLatin1String(s.n), Qt::CaseInsensitive) == 0) {

@@ -7,7 +7,14 @@
 
 // Card faces, backs and icons of the shipped decks and the sample add-on deck.
 
-enum class StylTalii { Kamien, Drewno, Kosc, Zloto, Bursztyn };
+enum class StylTalii
+{
+    Kamien,
+    Drewno,
+    Kosc,
+    Zloto,
+    Bursztyn
+};
 
 // Style for a name in the deck list ("kamien", "drewno", "kosc", "zloto",
 // "bursztyn"); false for an unknown name.

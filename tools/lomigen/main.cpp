@@ -16,7 +16,8 @@ int main(int argc, char *argv[])
         return arkusz(a[2], a[3]);
     if (a.size() == 3 && !a[1].startsWith(QLatin1String("--")))
         return generuj(a[1], a[2]);
-    std::fprintf(stderr, "usage: lomigen <data dir> <program dir>\n"
-                         "       lomigen --arkusz <program dir> <out.png>\n");
+    std::fprintf(stderr,
+                 "usage: lomigen <data dir> <program dir>\n"
+                 "       lomigen --arkusz <program dir> <out.png>\n");
     return 2;
 }

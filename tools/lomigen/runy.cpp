@@ -10,9 +10,10 @@ namespace {
 
 using Linia = std::vector<QPointF>;
 
-struct Glif {
+struct Glif
+{
     std::vector<Linia> linie;
-    bool zamknieta = false;  // the last line closes on itself (Ingwaz)
+    bool zamknieta = false; // the last line closes on itself (Ingwaz)
 };
 
 // Stave on the left at x = 0.12, right edge about 0.52. Shapes follow the
@@ -48,7 +49,9 @@ const std::array<Glif, 24> &glify()
         // Eihwaz
         {{{{0.30, 0}, {0.30, 1}}, {{0.30, 0.015}, {0.56, 0.24}}, {{0.30, 0.985}, {0.04, 0.76}}}},
         // Perthro
-        {{{{0.12, 0}, {0.12, 1}}, {{0.12, 0.02}, {0.38, 0.26}, {0.56, 0.06}}, {{0.12, 0.98}, {0.38, 0.74}, {0.56, 0.94}}}},
+        {{{{0.12, 0}, {0.12, 1}},
+          {{0.12, 0.02}, {0.38, 0.26}, {0.56, 0.06}},
+          {{0.12, 0.98}, {0.38, 0.74}, {0.56, 0.94}}}},
         // Elhaz
         {{{{0.30, 1}, {0.30, 0}}, {{0.30, 0.44}, {0.04, 0.12}}, {{0.30, 0.44}, {0.56, 0.12}}}},
         // Sowilo
@@ -73,21 +76,21 @@ const std::array<Glif, 24> &glify()
     return g;
 }
 
-struct Nazwa {
+struct Nazwa
+{
     const char *tekst;
     int indeks;
 };
 
 // Spellings found in rune books besides the usual ones.
 constexpr Nazwa Nazwy[] = {
-    {"fehu", 0}, {"feoh", 0}, {"uruz", 1}, {"ur", 1}, {"thurisaz", 2}, {"thurs", 2},
-    {"ansuz", 3}, {"ansus", 3}, {"raidho", 4}, {"raido", 4}, {"kenaz", 5}, {"kano", 5},
-    {"kaunan", 5}, {"gebo", 6}, {"wunjo", 7}, {"wunijo", 7}, {"hagalaz", 8}, {"hagall", 8},
-    {"nauthiz", 9}, {"naudiz", 9}, {"isa", 10}, {"jera", 11}, {"eihwaz", 12}, {"eiwaz", 12},
-    {"ihwaz", 12}, {"perthro", 13}, {"perth", 13}, {"elhaz", 14}, {"algiz", 14},
-    {"sowilo", 15}, {"sowelo", 15}, {"sowulo", 15}, {"tiwaz", 16}, {"teiwaz", 16},
-    {"berkano", 17}, {"berkana", 17}, {"ehwaz", 18}, {"mannaz", 19}, {"laguz", 20},
-    {"ingwaz", 21}, {"inguz", 21}, {"dagaz", 22}, {"othala", 23}, {"othila", 23}, {"odal", 23},
+    {"fehu", 0},     {"feoh", 0},    {"uruz", 1},    {"ur", 1},      {"thurisaz", 2}, {"thurs", 2},   {"ansuz", 3},
+    {"ansus", 3},    {"raidho", 4},  {"raido", 4},   {"kenaz", 5},   {"kano", 5},     {"kaunan", 5},  {"gebo", 6},
+    {"wunjo", 7},    {"wunijo", 7},  {"hagalaz", 8}, {"hagall", 8},  {"nauthiz", 9},  {"naudiz", 9},  {"isa", 10},
+    {"jera", 11},    {"eihwaz", 12}, {"eiwaz", 12},  {"ihwaz", 12},  {"perthro", 13}, {"perth", 13},  {"elhaz", 14},
+    {"algiz", 14},   {"sowilo", 15}, {"sowelo", 15}, {"sowulo", 15}, {"tiwaz", 16},   {"teiwaz", 16}, {"berkano", 17},
+    {"berkana", 17}, {"ehwaz", 18},  {"mannaz", 19}, {"laguz", 20},  {"ingwaz", 21},  {"inguz", 21},  {"dagaz", 22},
+    {"othala", 23},  {"othila", 23}, {"odal", 23},
 };
 
 } // namespace

@@ -26,7 +26,10 @@ inline float losowa(int x, int y, uint32_t ziarno)
     return float(h >> 8) * (1.0f / 16777216.0f);
 }
 
-inline float gladko(float t) { return t * t * (3.0f - 2.0f * t); }
+inline float gladko(float t)
+{
+    return t * t * (3.0f - 2.0f * t);
+}
 
 // Smooth noise in [0, 1), one feature per unit.
 inline float wartosc(float x, float y, uint32_t ziarno)
@@ -53,15 +56,23 @@ inline float fbm(float x, float y, int oktawy, uint32_t ziarno)
     return suma / norma;
 }
 
-inline int obetnij(float v) { return v < 0 ? 0 : (v > 255 ? 255 : int(v + 0.5f)); }
+inline int obetnij(float v)
+{
+    return v < 0 ? 0 : (v > 255 ? 255 : int(v + 0.5f));
+}
 
-inline QRgb rgb(float r, float g, float b) { return qRgb(obetnij(r), obetnij(g), obetnij(b)); }
+inline QRgb rgb(float r, float g, float b)
+{
+    return qRgb(obetnij(r), obetnij(g), obetnij(b));
+}
 
-inline float mix(float a, float b, float t) { return a + (b - a) * t; }
+inline float mix(float a, float b, float t)
+{
+    return a + (b - a) * t;
+}
 
 // Fills an RGB32 image pixel by pixel from f(x, y) -> QRgb.
-template <typename F>
-QImage wypelnij(int w, int h, F f)
+template <typename F> QImage wypelnij(int w, int h, F f)
 {
     QImage obraz(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y) {

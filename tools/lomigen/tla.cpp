@@ -52,9 +52,9 @@ QImage drewno(int W, int H, uint32_t z)
         float r = mix(100, 52, m), g = mix(62, 30, m), b = mix(38, 16, m);
         float v = winieta(x, y, W, H, 0.35f);
         if (wDesce < 2 || std::abs(x - styk) < 2)
-            v *= 0.35f;                         // the gap between boards
+            v *= 0.35f; // the gap between boards
         else if (wDesce == 2)
-            v *= 1.18f;                         // worn edge catching the light
+            v *= 1.18f; // worn edge catching the light
         return rgb(r * v, g * v, b * v);
     });
 }
@@ -77,7 +77,8 @@ QImage pergamin(int W, int H, uint32_t z)
         const float wlokna = fbm(x / 2.2f, y / 14.f, 2, z + 1) - 0.5f;
         const float dx = (x - W * 0.5f) / (W * 0.5f), dy = (y - H * 0.5f) / (H * 0.5f);
         const float brzeg = std::clamp((std::max(std::abs(dx), std::abs(dy)) - 0.7f) / 0.3f, 0.f, 1.f);
-        const float zbr = std::clamp(brzeg * brzeg + (fbm(x / 60.f, y / 60.f, 3, z + 2) - 0.5f) * 0.4f * brzeg, 0.f, 1.f);
+        const float zbr =
+            std::clamp(brzeg * brzeg + (fbm(x / 60.f, y / 60.f, 3, z + 2) - 0.5f) * 0.4f * brzeg, 0.f, 1.f);
         const float v = 1.0f + plamy * 0.14f + wlokna * 0.05f;
         return rgb(mix(226, 160, zbr) * v, mix(208, 120, zbr) * v, mix(166, 70, zbr) * v);
     });
@@ -104,7 +105,8 @@ QImage niebo(int W, int H, uint32_t z)
         const float x = u(los) * W, y = u(los) * H;
         const float jas = std::pow(u(los), 6.0f);
         const float barwa = u(los);
-        const QColor c = barwa < 0.2f ? QColor(255, 214, 170) : (barwa > 0.8f ? QColor(190, 210, 255) : QColor(245, 245, 255));
+        const QColor c =
+            barwa < 0.2f ? QColor(255, 214, 170) : (barwa > 0.8f ? QColor(190, 210, 255) : QColor(245, 245, 255));
         if (jas > 0.35f) {
             const float r = 2.0f + jas * 6;
             QRadialGradient g(QPointF(x, y), r);
@@ -132,7 +134,7 @@ QImage len(int W, int H, uint32_t z)
     const int nic = 3;
     return wypelnij(W, H, [&](int x, int y) {
         const int wiersz = y / nic, kolumna = x / nic;
-        const float wat = losowa(0, wiersz, z) - 0.5f;       // thickness of each weft
+        const float wat = losowa(0, wiersz, z) - 0.5f; // thickness of each weft
         const float osnowa = losowa(kolumna, 0, z + 1) - 0.5f;
         const bool wierzch = ((wiersz + kolumna) & 1) == 0;
         const float grudki = fbm(x / 30.f, y / 2.f, 2, z + 2) - 0.5f;
@@ -156,7 +158,8 @@ QImage marmur(int W, int H, uint32_t z)
         const float r = 1.0f - std::min(1.0f, std::abs(2 * n - 1) * 2.2f);
         const float n2 = fbm(wx / 160.f, wy / 160.f, 4, z + 3);
         const float r2 = 1.0f - std::min(1.0f, std::abs(2 * n2 - 1) * 3.0f);
-        const float d = std::clamp(std::pow(r, 16.f) * 0.55f + std::pow(r, 4.f) * 0.10f + std::pow(r2, 24.f) * 0.22f, 0.f, 1.f);
+        const float d =
+            std::clamp(std::pow(r, 16.f) * 0.55f + std::pow(r, 4.f) * 0.10f + std::pow(r2, 24.f) * 0.22f, 0.f, 1.f);
         const float mgla = fbm(x / 140.f, y / 140.f, 4, z + 9) - 0.5f;
         const float jas = 1.0f + mgla * 0.08f;
         return rgb(mix(236, 112, d) * jas, mix(234, 114, d) * jas, mix(229, 122, d) * jas);
@@ -198,8 +201,12 @@ QImage kamien(int W, int H, uint32_t z)
         const float plamy = fbm(x / 220.f, y / 220.f, 4, z + 2) - 0.5f;
         const float ziarno = losowa(x, y, z) - 0.5f;
         float r = 124, g = 124, b = 123;
-        r = mix(r, 84, ciemny); g = mix(g, 82, ciemny); b = mix(b, 84, ciemny);
-        r = mix(r, 162, jasny); g = mix(g, 158, jasny); b = mix(b, 154, jasny);
+        r = mix(r, 84, ciemny);
+        g = mix(g, 82, ciemny);
+        b = mix(b, 84, ciemny);
+        r = mix(r, 162, jasny);
+        g = mix(g, 158, jasny);
+        b = mix(b, 154, jasny);
         const float v = (1.0f + plamy * 0.16f + ziarno * 0.05f) * winieta(x, y, W, H, 0.3f);
         return rgb(r * v, g * v, b * v);
     });
@@ -209,8 +216,8 @@ QImage kamien(int W, int H, uint32_t z)
 
 QStringList stylyTla()
 {
-    return {QStringLiteral("sukno"), QStringLiteral("drewno"), QStringLiteral("lupek"), QStringLiteral("pergamin"),
-            QStringLiteral("niebo"), QStringLiteral("len"), QStringLiteral("bursztyn"), QStringLiteral("kamien"),
+    return {QStringLiteral("sukno"),  QStringLiteral("drewno"), QStringLiteral("lupek"),    QStringLiteral("pergamin"),
+            QStringLiteral("niebo"),  QStringLiteral("len"),    QStringLiteral("bursztyn"), QStringLiteral("kamien"),
             QStringLiteral("marmur"), QStringLiteral("skora")};
 }
 
@@ -222,25 +229,39 @@ bool znanyStylTla(const QString &styl)
 QImage rysujTlo(const QString &styl, QSize rozmiar, uint32_t ziarno)
 {
     const int W = rozmiar.width(), H = rozmiar.height();
-    if (styl == QLatin1String("sukno")) return sukno(W, H, ziarno);
-    if (styl == QLatin1String("drewno")) return drewno(W, H, ziarno);
-    if (styl == QLatin1String("lupek")) return lupek(W, H, ziarno);
-    if (styl == QLatin1String("pergamin")) return pergamin(W, H, ziarno);
-    if (styl == QLatin1String("niebo")) return niebo(W, H, ziarno);
-    if (styl == QLatin1String("len")) return len(W, H, ziarno);
-    if (styl == QLatin1String("bursztyn")) return bursztyn(W, H, ziarno);
-    if (styl == QLatin1String("kamien")) return kamien(W, H, ziarno);
-    if (styl == QLatin1String("marmur")) return marmur(W, H, ziarno);
-    if (styl == QLatin1String("skora")) return skora(W, H, ziarno);
+    if (styl == QLatin1String("sukno"))
+        return sukno(W, H, ziarno);
+    if (styl == QLatin1String("drewno"))
+        return drewno(W, H, ziarno);
+    if (styl == QLatin1String("lupek"))
+        return lupek(W, H, ziarno);
+    if (styl == QLatin1String("pergamin"))
+        return pergamin(W, H, ziarno);
+    if (styl == QLatin1String("niebo"))
+        return niebo(W, H, ziarno);
+    if (styl == QLatin1String("len"))
+        return len(W, H, ziarno);
+    if (styl == QLatin1String("bursztyn"))
+        return bursztyn(W, H, ziarno);
+    if (styl == QLatin1String("kamien"))
+        return kamien(W, H, ziarno);
+    if (styl == QLatin1String("marmur"))
+        return marmur(W, H, ziarno);
+    if (styl == QLatin1String("skora"))
+        return skora(W, H, ziarno);
     return {};
 }
 
 QString stylStolika(const QString &nazwa, int k)
 {
-    static const struct { const char *slowo; const char *styl; } slowa[] = {
-        {"burszty", "bursztyn"}, {"kamie", "kamien"}, {"granit", "kamien"}, {"marmur", "marmur"},
-        {"skór", "skora"}, {"skor", "skora"}, {"sukn", "sukno"}, {"drew", "drewno"}, {"łupek", "lupek"},
-        {"pergamin", "pergamin"}, {"nieb", "niebo"}, {"len", "len"},
+    static const struct
+    {
+        const char *slowo;
+        const char *styl;
+    } slowa[] = {
+        {"burszty", "bursztyn"}, {"kamie", "kamien"},      {"granit", "kamien"}, {"marmur", "marmur"},
+        {"skór", "skora"},       {"skor", "skora"},        {"sukn", "sukno"},    {"drew", "drewno"},
+        {"łupek", "lupek"},      {"pergamin", "pergamin"}, {"nieb", "niebo"},    {"len", "len"},
     };
     const QString n = nazwa.toLower();
     for (const auto &s : slowa)

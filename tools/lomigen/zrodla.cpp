@@ -28,7 +28,8 @@ QStringList linie(const QString &sciezka)
     return wynik;
 }
 
-struct Wiersz {
+struct Wiersz
+{
     int nrLinii;
     QStringList pola;
 };
@@ -55,7 +56,9 @@ QList<Wiersz> wierszeTsv(const QString &sciezka, int pol)
         pierwszy = false;
         if (!liczba || pola.size() < pol)
             blad(QStringLiteral("%1:%2: expected %3 tab-separated fields starting with a number")
-                     .arg(sciezka).arg(i + 1).arg(pol));
+                     .arg(sciezka)
+                     .arg(i + 1)
+                     .arg(pol));
         while (pola.size() > pol)
             pola[pol - 1] += QLatin1Char('\t') + pola.takeAt(pol);
         for (QString &p : pola)
@@ -92,9 +95,8 @@ void wczytajRuny(const QString &katalog, Zrodla &z)
 void wczytajZnaczenia(const QString &katalog, Zrodla &z)
 {
     const QString sciezka = katalog + QStringLiteral("/znaczenia.txt");
-    static const QRegularExpression naglowek(
-        QStringLiteral("^==\\s*(\\d+)\\s+(prosta|odwr[oó]cona)\\s*$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression naglowek(QStringLiteral("^==\\s*(\\d+)\\s+(prosta|odwr[oó]cona)\\s*$"),
+                                             QRegularExpression::CaseInsensitiveOption);
     const QStringList l = linie(sciezka);
     QMap<int, QString> *cel = nullptr;
     int karta = 0;
@@ -110,7 +112,8 @@ void wczytajZnaczenia(const QString &katalog, Zrodla &z)
             const auto m = naglowek.match(tekst.trimmed());
             if (!m.hasMatch())
                 blad(QStringLiteral("%1:%2: expected \"== <nr> prosta\" or \"== <nr> odwrócona\"")
-                         .arg(sciezka).arg(i + 1));
+                         .arg(sciezka)
+                         .arg(i + 1));
             zamknij();
             karta = m.captured(1).toInt();
             if (karta < 1 || karta > 24)
@@ -143,7 +146,10 @@ void wczytajNaglowki(const QString &katalog, Zrodla &z)
         // The table allows one heading per position; a repeat is a slip in the source.
         if (byly.contains({n.uklad, n.pozycja}))
             blad(QStringLiteral("%1:%2: second heading for spread %3 position %4")
-                     .arg(sciezka).arg(w.nrLinii).arg(n.uklad).arg(n.pozycja));
+                     .arg(sciezka)
+                     .arg(w.nrLinii)
+                     .arg(n.uklad)
+                     .arg(n.pozycja));
         byly.insert({n.uklad, n.pozycja});
         z.naglowki.append(n);
     }
@@ -189,7 +195,8 @@ void wczytajPrzyklady(const QString &katalog, Zrodla &z)
         z.taliaPrzyklad.removeLast();
     if (z.taliaPrzyklad.size() != 25)
         blad(QStringLiteral("%1: %2 lines, expected the deck name and 24 card names")
-                 .arg(talia).arg(z.taliaPrzyklad.size()));
+                 .arg(talia)
+                 .arg(z.taliaPrzyklad.size()));
 
     const QString stoliki = katalog + QStringLiteral("/przyklad/stoliki.txt");
     z.stolikiPrzyklad = linie(stoliki);

@@ -38,7 +38,8 @@ int main(int argc, char **argv)
     for (const QSize ekran : {QSize(1280, 1024), QSize(800, 600)}) {
         const int W = ekran.width(), H = ekran.height();
         for (int n = 1; n <= 16; ++n) {
-            const QString plik = QStringLiteral("%1/uklad%2-%3x%4.png").arg(folder).arg(n, 2, 10, QLatin1Char('0')).arg(W).arg(H);
+            const QString plik =
+                QStringLiteral("%1/uklad%2-%3x%4.png").arg(folder).arg(n, 2, 10, QLatin1Char('0')).arg(W).arg(H);
             const QImage img(plik);
             if (img.isNull()) {
                 std::printf("%s: brak\n", qPrintable(plik));
@@ -68,7 +69,9 @@ int main(int argc, char **argv)
                              .arg(miejsca[p].x())
                              .arg(miejsca[p].y())
                              .arg(dobrze ? "" : " ZLE")
-                             .arg(widoczne == 4 ? "" : widoczne == 0 ? " [ukryta pod panelem]" : " [częściowo pod panelem]");
+                             .arg(widoczne == 4       ? ""
+                                      : widoczne == 0 ? " [ukryta pod panelem]"
+                                                      : " [częściowo pod panelem]");
             }
             std::printf("%dx%d układ %2d:%s\n", W, H, n, qPrintable(wynik));
         }
