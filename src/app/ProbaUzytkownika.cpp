@@ -37,7 +37,7 @@ public:
     {
         auto *czekanie = new QTimer(this);
         int proby = 0;
-        connect(czekanie, &QTimer::timeout, this, [=]() mutable {
+        connect(czekanie, &QTimer::timeout, this, [=, this]() mutable {
             if (auto *o = qobject_cast<Okno *>(QApplication::activeModalWidget())) {
                 czekanie->deleteLater();
                 odpowiedz(o);
@@ -54,7 +54,7 @@ public:
 
     void Plik(const QString &nazwa, const std::function<void()> &polecenie)
     {
-        ZOknem<QFileDialog>(polecenie, [=](QFileDialog *d) {
+        ZOknem<QFileDialog>(polecenie, [=, this](QFileDialog *d) {
             Zapisz(QStringLiteral("%1 %2").arg(nazwa, QDir::cleanPath(d->directory().absolutePath())));
             // As Enter in the dialog: the proposed name in the proposed folder.
             QMetaObject::invokeMethod(d, "accept", Qt::QueuedConnection);

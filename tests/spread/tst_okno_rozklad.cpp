@@ -446,7 +446,7 @@ private slots:
             f->Obrazki[n]->setFocus(Qt::OtherFocusReason); // however it got there
             QTest::keyClick(f->Obrazki[n], Qt::Key_Return);
             QTest::keyClick(f->Obrazki[n], Qt::Key_F10, Qt::ShiftModifier);
-            QContextMenuEvent klawisz(QContextMenuEvent::Keyboard, QPoint(1, 1));
+            QContextMenuEvent klawisz(QContextMenuEvent::Keyboard, QPoint(1, 1), f->Obrazki[n]->mapToGlobal(QPoint(1, 1)));
             QApplication::sendEvent(f->Obrazki[n], &klawisz);
             QCOMPARE(f->WybranaPozycja, 0);
             QVERIFY(!f->Okna().Powieksz->isVisible());
