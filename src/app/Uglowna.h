@@ -1,7 +1,6 @@
 #pragma once
 #include "app/foldery.h"
 #include "app/plikustawien.h"
-#include "app/pomoc.h"
 #include "spread/geometria.h"
 #include "spread/pozycje.h"
 #include "spread/wyswietlanie.h"

@@ -1,6 +1,4 @@
 #pragma once
-#include "app/foldery.h"
-
 #include <QString>
 #include <QUrl>
 
